@@ -1,0 +1,221 @@
+// Equation generation. Each tunnel equation is drawn at random until its numbers fit the range;
+// draws are bounded, and a tunnel equation that cannot fit falls back to a true equation found
+// by search, or else to a difference that halves the joint.
+#include "core/numbers.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "util/random.h"
+
+namespace sb {
+namespace {
+
+// Random draws before a tunnel equation (or a side tunnel's first equation off the tunnel)
+// gives up on chance. Every sane range fits within a handful.
+constexpr int kMaxDraws = 400;
+// Values of b tried by the fallback search when the range is wide.
+constexpr std::int64_t kSearchSamples = 4096;
+
+struct Equation {
+  std::int64_t a = 0;
+  std::int64_t b = 0;
+  std::int64_t c = 0;
+};
+
+int DrawNumber(const AnswerRange& range) {
+  return Random(static_cast<int>(range.high)) + 1;
+}
+
+// The answer the generator gives a and b: a larger-or-equal b gives a sum or (three times in four
+// when multiplying is allowed) a product; a smaller b gives an exact quotient or a difference.
+std::int64_t Answer(std::int64_t a, std::int64_t b, const Settings& settings) {
+  if (b >= a) {
+    if (settings.Multiplication) return Random(4) == 1 ? a + b : a * b;
+    return a + b;
+  }
+  if (settings.Division && a % b == 0) return a / b;
+  return a - b;
+}
+
+Equation Draw(const Equation& stored, const AnswerRange& range, const Settings& settings) {
+  Equation e = stored;
+  if (e.a == 0) e.a = DrawNumber(range);
+  if (e.b == 0 && e.c == 0) e.b = DrawNumber(range);
+  if (e.b == 0) {
+    // The answer cell already holds a number: choose b to reach it.
+    e.b = e.c < e.a ? e.a - e.c : (e.c > e.a ? e.c - e.a : 1);
+  } else {
+    e.c = Answer(e.a, e.b, settings);
+  }
+  return e;
+}
+
+bool Fits(const Equation& e, const AnswerRange& range) {
+  return range.Contains(e.a) && range.Contains(e.b) && range.Contains(e.c);
+}
+
+// Looks for b (sampled across the range) giving an equation whose b and c fit, with the
+// generator's own choice of operation for that b.
+bool SearchFitting(std::int64_t a, const AnswerRange& range, const Settings& settings,
+                   Equation* found) {
+  const std::int64_t span = range.high - range.low + 1;
+  const std::int64_t samples = std::min(span, kSearchSamples);
+  const std::int64_t stride = span / samples;
+  const std::int64_t start = Random(static_cast<int>(std::min<std::int64_t>(span, INT_MAX)));
+  for (std::int64_t i = 0; i < samples; ++i) {
+    const std::int64_t b = range.low + (start + i * stride) % span;
+    std::int64_t answers[2];
+    int count = 0;
+    if (b >= a) {
+      answers[count++] = a + b;
+      if (settings.Multiplication) answers[count++] = a * b;
+    } else {
+      answers[count++] = a - b;
+      if (settings.Division && a % b == 0) answers[count++] = a / b;
+    }
+    for (int k = 0; k < count; ++k) {
+      if (range.Contains(answers[k])) {
+        *found = {a, b, answers[k]};
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// A true tunnel equation for a joint a when chance found none in range.
+Equation TunnelFallback(std::int64_t a, const AnswerRange& range, const Settings& settings) {
+  if (a == 0) a = range.low + Random(static_cast<int>(range.high - range.low + 1));
+  Equation e;
+  if (SearchFitting(a, range, settings, &e)) return e;
+  // Nothing fits the range (for instance 20..25, where no sum, product, difference or quotient
+  // of two numbers in range lands in range): halve the joint, a - a/2 = the rest.
+  if (a >= 2) return {a, a / 2, a - a / 2};
+  return {1, 1, settings.Multiplication ? 1 : 2};
+}
+
+}  // namespace
+
+AnswerRange EquationRange(const Settings& settings) {
+  AnswerRange range;
+  range.high = std::max(settings.maxAnswer, 1);
+  range.low = std::clamp<std::int64_t>(settings.minAnswer, 1, range.high);
+  return range;
+}
+
+bool IsTrueEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
+  return c == a + b || c == a - b || c == a * b || (b != 0 && c * b == a);
+}
+
+void GenerateEquation(Board& board, const Settings& settings, Pos p1, Pos p2, Pos p3) {
+  Cell& c1 = board.at(p1);
+  Cell& c2 = board.at(p2);
+  Cell& c3 = board.at(p3);
+  const AnswerRange range = EquationRange(settings);
+  const Equation stored{c1.number, c2.number, c3.number};
+  Equation e;
+  bool checked = true;
+  int attempts = 0;
+  for (int draws = 1;; ++draws) {
+    // Side-tunnel equations further out give up after six attempts; the rest retry.
+    if (!c1.onTunnel) ++attempts;
+    e = Draw(stored, range, settings);
+    c3.jointFlag = true;
+    if (attempts > 5) {
+      c3.jointFlag = false;
+      checked = false;
+      break;
+    }
+    if (Fits(e, range)) break;
+    if (draws >= kMaxDraws) {
+      if (c2.onTunnel) {
+        e = TunnelFallback(stored.a, range, settings);
+      } else {
+        checked = false;  // a side tunnel off the tunnel: take the draw as it is
+      }
+      break;
+    }
+  }
+  if (!checked) {
+    // Numbers beyond the maximum are dropped (the cells get decoys later); numbers the cells
+    // already held are kept.
+    bool dropped = false;
+    for (std::int64_t* n : {&e.a, &e.b, &e.c}) {
+      const bool kept = (n == &e.a && stored.a != 0) || (n == &e.c && stored.c != 0);
+      if (*n > range.high && !kept) {
+        *n = 0;
+        dropped = true;
+      }
+    }
+    if (dropped) c3.jointFlag = false;
+  }
+  c1.number = static_cast<std::int32_t>(e.a);
+  c2.number = static_cast<std::int32_t>(e.b);
+  c3.number = static_cast<std::int32_t>(e.c);
+}
+
+void NumberTunnel(Board& board, const Settings& settings) {
+  const AnswerRange range = EquationRange(settings);
+  Pos c1 = board.Entrance();
+  Cell& entrance = board.at(c1);
+  entrance.jointFlag = true;
+  // A drawn 0, or a number below the minimum that no equation could start from, is replaced by
+  // the first equation's own draw.
+  const int drawn = Random(static_cast<int>(range.high));
+  entrance.number = drawn < range.low ? 0 : drawn;
+  board.CheckTunnelLinks();
+  const auto report = [&](const char* text) {
+    if (board.diagnostic) board.diagnostic(text);
+  };
+  for (int equations = 0; equations <= board.boardWidth * board.boardHeight; ++equations) {
+    if (c1.col <= 0) return report("loop0");
+    const Pos c2 = board.FollowLink(c1);
+    if (c2.col <= 0) return report("loop1");
+    const Pos c3 = board.FollowLink(c2);
+    if (c3.col <= 0) return report("loop2");
+    GenerateEquation(board, settings, c1, c2, c3);
+    c1 = c3;
+    if (board.at(c1).homeFlag) break;
+  }
+  board.maxScore = ComputeMaxScore(board);
+}
+
+std::int64_t ComputeMaxScore(const Board& board) {
+  const Pos entrance = board.Entrance();
+  std::int64_t total = 2 * static_cast<std::int64_t>(board.at(entrance).number);
+  Pos cell = board.FollowLink(entrance);
+  Pos home{0, 0};
+  for (int walked = 0; cell.col > 0 && walked < board.boardWidth * board.boardHeight; ++walked) {
+    const Cell& here = board.at(cell);
+    total += here.number;
+    if (here.step % 2 == 1) total += here.number;
+    if (here.homeFlag) {
+      home = cell;
+      break;
+    }
+    cell = board.FollowLink(cell);
+  }
+  if (home.col > 0) total += 2 * static_cast<std::int64_t>(board.at(home).number);
+  return total;
+}
+
+void FillEarth(Board& board, const Settings& settings) {
+  const AnswerRange range = EquationRange(settings);
+  board.ForEachCell([&](int, int, Cell& cell) {
+    if (cell.number == 0) {
+      cell.number = DrawNumber(range);
+      cell.colour = kWhite;
+    }
+    if (cell.onTunnel || !cell.jointFlag || cell.number <= 3) return;
+    const int r = Random(20);
+    if (r > 1) return;
+    const int change = Random(2) + 1;
+    // A near miss one or two away; downward when upward would overflow.
+    const bool up = r == 1 && cell.number <= INT_MAX - change;
+    cell.number += up ? change : -change;
+    cell.colour = kWhite;
+  });
+}
+
+}  // namespace sb
