@@ -47,7 +47,9 @@ Timing Measure(Shape shape, int length, int subTunnels, int seeds) {
     ms.push_back(took.count());
   }
   std::sort(ms.begin(), ms.end());
-  const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<size_t>(q * static_cast<double>(ms.size())))]; };
+  const auto at = [&](double q) {
+    return ms[std::min(ms.size() - 1, static_cast<size_t>(q * static_cast<double>(ms.size())))];
+  };
   return {at(0.5), at(0.99), ms.back(), static_cast<double>(presentation.messagePumps) / seeds};
 }
 
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--seeds") == 0) seeds = std::max(1, std::atoi(argv[i + 1]));
     if (std::strcmp(argv[i], "--length") == 0) onlyLength = std::atoi(argv[i + 1]);
   }
-  std::printf("BuildMaze over seeds 1..%d, milliseconds: median / 99th percentile / worst\n\n", seeds);
+  std::printf("BuildMaze over seeds 1..%d, milliseconds: median / 99th percentile / worst\n\n",
+              seeds);
   std::printf("| board | length | none (0) | minimal (1) | some (2) | many (3) |\n");
   std::printf("|---|---|---|---|---|---|\n");
   double overallP99 = 0;

@@ -20,7 +20,10 @@ class BoardTest : public ::testing::Test {
 };
 
 TEST_F(BoardTest, SerialsRunDownEachColumnFromOne) {
-  struct Case { Pos cell; int serial; };
+  struct Case {
+    Pos cell;
+    int serial;
+  };
   for (const Case& c : {Case{{1, 1}, 1}, Case{{1, 16}, 16}, Case{{2, 1}, 17}, Case{{25, 16}, 400},
                         Case{{0, 5}, 0}, Case{{26, 1}, 0}, Case{{1, 17}, 0}}) {
     EXPECT_EQ(board.at(c.cell).serial, c.serial) << c.cell.col << "," << c.cell.row;
@@ -60,20 +63,20 @@ TEST_F(BoardTest, OutsideTheStoreReadsEmptyAndTakesNoWrites) {
 }
 
 TEST_F(BoardTest, NeighbourInDirection) {
-  struct Case { Pos from; int dir; Pos expected; };
+  struct Case {
+    Pos from;
+    int dir;
+    Pos expected;
+  };
   const Case cases[] = {
-      {{0, 5}, kDown, {0, 0}},     // bad start
-      {{5, 0}, kUp, {0, 0}},       // bad start
-      {{3, 16}, kDown, {0, 17}},   // off the bottom: column 0, the row keeps the move
-      {{1, 4}, kLeft, {0, 4}},     // off the left edge
-      {{25, 4}, kRight, {0, 4}},   // off the right edge
-      {{4, 1}, kUp, {0, 0}},       // above the surface
-      {{3, 3}, kUp, {3, 2}},
-      {{3, 3}, kDown, {3, 4}},
-      {{3, 3}, kRight, {4, 3}},
-      {{3, 3}, kLeft, {2, 3}},
-      {{3, 3}, kNoDirection, {3, 3}},
-      {{3, 3}, 7, {3, 3}},
+      {{0, 5}, kDown, {0, 0}},    // bad start
+      {{5, 0}, kUp, {0, 0}},      // bad start
+      {{3, 16}, kDown, {0, 17}},  // off the bottom: column 0, the row keeps the move
+      {{1, 4}, kLeft, {0, 4}},    // off the left edge
+      {{25, 4}, kRight, {0, 4}},  // off the right edge
+      {{4, 1}, kUp, {0, 0}},      // above the surface
+      {{3, 3}, kUp, {3, 2}},     {{3, 3}, kDown, {3, 4}},        {{3, 3}, kRight, {4, 3}},
+      {{3, 3}, kLeft, {2, 3}},   {{3, 3}, kNoDirection, {3, 3}}, {{3, 3}, 7, {3, 3}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(board.NeighbourInDirection(c.from.col, c.from.row, c.dir), c.expected)
@@ -84,9 +87,9 @@ TEST_F(BoardTest, NeighbourInDirection) {
 TEST_F(BoardTest, FollowLink) {
   board.at(3, 4).link[kRight] = true;
   EXPECT_EQ(board.FollowLink(3, 4), (Pos{4, 4}));
-  EXPECT_EQ(board.FollowLink(5, 5), (Pos{0, 0}));   // no link
-  EXPECT_EQ(board.FollowLink(0, 4), (Pos{0, 0}));   // bad input
-  board.at(25, 2).link[kRight] = true;               // a link off the board
+  EXPECT_EQ(board.FollowLink(5, 5), (Pos{0, 0}));  // no link
+  EXPECT_EQ(board.FollowLink(0, 4), (Pos{0, 0}));  // bad input
+  board.at(25, 2).link[kRight] = true;             // a link off the board
   EXPECT_EQ(board.FollowLink(25, 2).col, 0);
   EXPECT_TRUE(diagnostics.empty());
 
@@ -99,7 +102,8 @@ TEST_F(BoardTest, FollowLink) {
 
 TEST_F(BoardTest, NextMarkedNeighbourOrderAndMargin) {
   // Up, right, down, left: each marked neighbour wins over the ones after it.
-  for (Pos p : {Pos{5, 4}, Pos{6, 5}, Pos{5, 6}, Pos{4, 5}}) board.at(p).marked = true;
+  for (Pos p : {Pos{5, 4}, Pos{6, 5}, Pos{5, 6}, Pos{4, 5}})
+    board.at(p).marked = true;
   EXPECT_EQ(board.NextMarkedNeighbour(5, 5), (Pos{5, 4}));
   EXPECT_TRUE(board.at(5, 5).visited);
   board.at(5, 4).visited = true;
@@ -162,14 +166,17 @@ TEST_F(BoardTest, RandomFreeNeighbour) {
   EXPECT_EQ(board.RandomFreeNeighbour(3, -1).col, 0);
 
   // Surrounded by tunnel: column -1.
-  for (Pos p : {Pos{7, 4}, Pos{7, 6}, Pos{6, 5}, Pos{8, 5}}) board.at(p).onTunnel = true;
-  for (int i = 0; i < 50; ++i) ASSERT_EQ(board.RandomFreeNeighbour(7, 5).col, -1);
+  for (Pos p : {Pos{7, 4}, Pos{7, 6}, Pos{6, 5}, Pos{8, 5}})
+    board.at(p).onTunnel = true;
+  for (int i = 0; i < 50; ++i)
+    ASSERT_EQ(board.RandomFreeNeighbour(7, 5).col, -1);
 
   // In the bottom right corner with both open sides on the tunnel, the impossible moves (right,
   // down) are failed draws: the cell is never its own neighbour.
   board.at(25, 15).onTunnel = true;
   board.at(24, 16).onTunnel = true;
-  for (int i = 0; i < 200; ++i) ASSERT_EQ(board.RandomFreeNeighbour(25, 16).col, -1);
+  for (int i = 0; i < 200; ++i)
+    ASSERT_EQ(board.RandomFreeNeighbour(25, 16).col, -1);
 }
 
 }  // namespace

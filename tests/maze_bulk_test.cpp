@@ -31,7 +31,8 @@ TEST_P(BulkGeneration, EveryMazeKeepsTheRules) {
   Settings settings;
   settings.tbTunnelLength = length;
   int offTunnelJoints[4] = {};
-  std::uint64_t seed = 1000 * static_cast<std::uint64_t>(length) + 100000 * shape.width + shape.height;
+  std::uint64_t seed =
+      1000 * static_cast<std::uint64_t>(length) + 100000 * shape.width + shape.height;
   for (int subTunnels = 0; subTunnels <= 3; ++subTunnels) {
     for (const bool multiply : {true, false}) {
       settings.SubTunnels = subTunnels;
@@ -42,7 +43,8 @@ TEST_P(BulkGeneration, EveryMazeKeepsTheRules) {
         SeedRandom(++seed);
         board.SetSize(shape.width, shape.height);
         BuildMaze(board, settings, presentation);
-        const std::string where = "seed " + std::to_string(seed) + " sub " + std::to_string(subTunnels);
+        const std::string where =
+            "seed " + std::to_string(seed) + " sub " + std::to_string(subTunnels);
         ASSERT_EQ(test::TunnelProblems(board), std::vector<std::string>{}) << where;
         ASSERT_EQ(test::EquationProblems(board, settings, true), std::vector<std::string>{})
             << where;
@@ -74,12 +76,16 @@ std::string ShapeName(const ::testing::TestParamInfo<std::tuple<Shape, int>>& in
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayerBoards, BulkGeneration,
-                         ::testing::Combine(::testing::ValuesIn(kShapes), ::testing::Values(1, 2, 3, 4)),
+                         ::testing::Combine(::testing::ValuesIn(kShapes),
+                                            ::testing::Values(1, 2, 3, 4)),
                          ShapeName);
 
 TEST(ExtremeSettings, EveryBuildEndsWithASoundBoard) {
-  struct Case { int min, max; bool fits; };
-  const Case cases[] = {{1, 0, true},  {1, 1, true},           {1, 2, true}, {1, 2000000000, true},
+  struct Case {
+    int min, max;
+    bool fits;
+  };
+  const Case cases[] = {{1, 0, true},    {1, 1, true},       {1, 2, true},  {1, 2000000000, true},
                         {20, 25, false}, {1, INT_MIN, true}, {20, 2, false}};
   Board board;
   RecordingPresentation presentation;
@@ -100,7 +106,8 @@ TEST(ExtremeSettings, EveryBuildEndsWithASoundBoard) {
         BuildMaze(board, settings, presentation);
         const std::string where = "min " + std::to_string(c.min) + " max " + std::to_string(c.max);
         ASSERT_EQ(test::TunnelProblems(board), std::vector<std::string>{}) << where;
-        ASSERT_EQ(test::EquationProblems(board, settings, fits), std::vector<std::string>{}) << where;
+        ASSERT_EQ(test::EquationProblems(board, settings, fits), std::vector<std::string>{})
+            << where;
         ASSERT_EQ(board.maxScore, test::ExpectedMaxScore(board)) << where;
       }
     }

@@ -8,9 +8,18 @@
 namespace sb::test {
 namespace {
 
-std::string At(Pos p) { return "(" + std::to_string(p.col) + "," + std::to_string(p.row) + ")"; }
+std::string At(Pos p) {
+  std::string text = "(";
+  text += std::to_string(p.col);
+  text += ',';
+  text += std::to_string(p.row);
+  text += ')';
+  return text;
+}
 
-bool Adjacent(Pos a, Pos b) { return std::abs(a.col - b.col) + std::abs(a.row - b.row) == 1; }
+bool Adjacent(Pos a, Pos b) {
+  return std::abs(a.col - b.col) + std::abs(a.row - b.row) == 1;
+}
 
 }  // namespace
 
@@ -41,8 +50,8 @@ std::vector<std::string> TunnelProblems(const Board& board) {
 
   const Pos entrance = board.Entrance();
   const Cell& first = board.at(entrance);
-  if (entrance.row != 1 || entrance.col < 2 || entrance.col > board.boardWidth || !first.entranceFlag ||
-      first.step != 1 || !first.onTunnel || !first.jointFlag)
+  if (entrance.row != 1 || entrance.col < 2 || entrance.col > board.boardWidth ||
+      !first.entranceFlag || first.step != 1 || !first.onTunnel || !first.jointFlag)
     problem("entrance " + At(entrance) + " is not a flagged joint at step 1 on row 1");
 
   // Walk the links by hand.
@@ -107,9 +116,12 @@ long long ExpectedMaxScore(const Board& board) {
   for (size_t i = 0; i < tunnel.size(); ++i) {
     const size_t position = i + 1;
     const long long n = board.at(tunnel[i]).number;
-    if (position == tunnel.size()) total += 3 * n;
-    else if (position % 2 == 1) total += 2 * n;
-    else total += n;
+    if (position == tunnel.size())
+      total += 3 * n;
+    else if (position % 2 == 1)
+      total += 2 * n;
+    else
+      total += n;
   }
   return total;
 }

@@ -14,7 +14,9 @@ namespace sb {
 namespace {
 
 TEST(TargetLength, ByPositionAndBoard) {
-  struct Case { int position, width, height, target; };
+  struct Case {
+    int position, width, height, target;
+  };
   const Case cases[] = {{1, 25, 16, 133}, {2, 25, 16, 100}, {3, 25, 16, 80}, {4, 25, 16, 40},
                         {4, 13, 6, 7},    {0, 25, 16, 133}, {9, 25, 16, 40}, {4, 4, 3, 3}};
   for (const Case& c : cases)
@@ -31,22 +33,41 @@ struct CarveCase {
 TEST(CanCarve, RefusesGrowthBesideTheTunnel) {
   const CarveCase cases[] = {
       // Up into (5, 4).
-      {kUp, {0, 0}, true}, {kUp, {5, 4}, false}, {kUp, {5, 3}, false}, {kUp, {4, 4}, false},
-      {kUp, {6, 4}, false}, {kUp, {3, 4}, false}, {kUp, {7, 4}, false}, {kUp, {4, 3}, true},
+      {kUp, {0, 0}, true},
+      {kUp, {5, 4}, false},
+      {kUp, {5, 3}, false},
+      {kUp, {4, 4}, false},
+      {kUp, {6, 4}, false},
+      {kUp, {3, 4}, false},
+      {kUp, {7, 4}, false},
+      {kUp, {4, 3}, true},
       {kUp, {4, 5}, true},
       // Down into (5, 6).
-      {kDown, {5, 6}, false}, {kDown, {5, 7}, false}, {kDown, {4, 6}, false},
-      {kDown, {6, 6}, false}, {kDown, {3, 6}, false}, {kDown, {7, 6}, false},
+      {kDown, {5, 6}, false},
+      {kDown, {5, 7}, false},
+      {kDown, {4, 6}, false},
+      {kDown, {6, 6}, false},
+      {kDown, {3, 6}, false},
+      {kDown, {7, 6}, false},
       {kDown, {6, 7}, true},
       // Right into (6, 5): the cell diagonally above beyond it is not looked at.
-      {kRight, {6, 4}, false}, {kRight, {6, 5}, false}, {kRight, {7, 5}, false},
-      {kRight, {6, 6}, false}, {kRight, {7, 6}, false}, {kRight, {7, 4}, true},
+      {kRight, {6, 4}, false},
+      {kRight, {6, 5}, false},
+      {kRight, {7, 5}, false},
+      {kRight, {6, 6}, false},
+      {kRight, {7, 6}, false},
+      {kRight, {7, 4}, true},
       {kRight, {8, 5}, true},
       // Left into (4, 5): likewise diagonally above is free.
-      {kLeft, {4, 4}, false}, {kLeft, {4, 5}, false}, {kLeft, {4, 6}, false},
-      {kLeft, {3, 5}, false}, {kLeft, {3, 6}, false}, {kLeft, {3, 4}, true},
+      {kLeft, {4, 4}, false},
+      {kLeft, {4, 5}, false},
+      {kLeft, {4, 6}, false},
+      {kLeft, {3, 5}, false},
+      {kLeft, {3, 6}, false},
+      {kLeft, {3, 4}, true},
       // No direction is always allowed.
-      {kNoDirection, {5, 4}, true}, {9, {5, 6}, true},
+      {kNoDirection, {5, 4}, true},
+      {9, {5, 6}, true},
   };
   for (const CarveCase& c : cases) {
     Board board;
@@ -144,7 +165,8 @@ TEST(CarveSideTunnel, StopsWhereThereIsNoRoom) {
   board.SetSize(13, 8);
   board.ClearBoard();
   // Hemmed in by numbered cells: nothing is laid, and the call returns.
-  for (Pos p : {Pos{5, 4}, Pos{7, 4}, Pos{6, 3}, Pos{6, 5}}) board.at(p).number = 4;
+  for (Pos p : {Pos{5, 4}, Pos{7, 4}, Pos{6, 3}, Pos{6, 5}})
+    board.at(p).number = 4;
   board.at(6, 4).number = 8;
   CarveSideTunnel(board, settings, 6, 4, 10);
   int numbered = 0;
@@ -152,7 +174,8 @@ TEST(CarveSideTunnel, StopsWhereThereIsNoRoom) {
   EXPECT_EQ(numbered, 5);
   // A start cell without a number whose only way out leads back to it gives up, too.
   board.ClearBoard();
-  for (Pos p : {Pos{1, 3}, Pos{3, 2}, Pos{2, 3}}) board.at(p).number = 4;
+  for (Pos p : {Pos{1, 3}, Pos{3, 2}, Pos{2, 3}})
+    board.at(p).number = 4;
   for (int seed = 1; seed <= 50; ++seed) {
     SeedRandom(seed);
     CarveSideTunnel(board, settings, 1, 2, 5);
@@ -166,7 +189,8 @@ TEST(BuildMaze, PaintsFirstAndLetsMessagesRunWhileCarving) {
   RecordingPresentation presentation;
   int paintsAtFirstPump = -1;
   presentation.onProcessMessages = [&] {
-    if (paintsAtFirstPump < 0) paintsAtFirstPump = presentation.formPaints + presentation.drawBoards;
+    if (paintsAtFirstPump < 0)
+      paintsAtFirstPump = presentation.formPaints + presentation.drawBoards;
   };
   board.SetSize(17, 8);
   BuildMaze(board, settings, presentation);
@@ -181,7 +205,9 @@ TEST(BuildMaze, TargetIsReachedAtTheFirstOddLength) {
   RecordingPresentation presentation;
   Board board;
   // Target 30 on 25 x 12 gives 31 cells; target 31 on 31 x 10 gives 31.
-  struct Case { int width, height, target; };
+  struct Case {
+    int width, height, target;
+  };
   for (const Case& c : {Case{25, 12, 31}, Case{31, 10, 31}}) {
     settings.tbTunnelLength = 4;
     for (int seed = 1; seed <= 20; ++seed) {

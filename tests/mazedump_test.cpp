@@ -36,8 +36,8 @@ QJsonObject Parse(const QByteArray& line) {
 }
 
 TEST(Mazedump, PrintsOneValidMazePerSeed) {
-  const ToolRun run = Mazedump({"--seeds", "5..9", "--width", "22", "--height", "14", "--length", "3",
-                            "--subtunnels", "2", "--max", "50", "--div", "0"});
+  const ToolRun run = Mazedump({"--seeds", "5..9", "--width", "22", "--height", "14", "--length",
+                                "3", "--subtunnels", "2", "--max", "50", "--div", "0"});
   ASSERT_EQ(run.exitCode, 0) << run.errors.constData();
   ASSERT_EQ(run.lines.size(), 5);
   long long seed = 5;
@@ -56,7 +56,8 @@ TEST(Mazedump, PrintsOneValidMazePerSeed) {
     for (const QJsonValue& row : numbers) {
       ASSERT_EQ(row.toArray().size(), 22);
       // Near-miss side-tunnel joints may lie up to two above the maximum.
-      for (const QJsonValue& n : row.toArray()) ASSERT_TRUE(n.toInt() >= 1 && n.toInt() <= 52);
+      for (const QJsonValue& n : row.toArray())
+        ASSERT_TRUE(n.toInt() >= 1 && n.toInt() <= 52);
     }
     const QJsonArray tunnel = maze["tunnel"].toArray();
     ASSERT_EQ(tunnel.size(), maze["tunnelLength"].toInt());
@@ -68,7 +69,9 @@ TEST(Mazedump, PrintsOneValidMazePerSeed) {
       const QJsonArray here = tunnel[i].toArray();
       if (i > 0) {
         const QJsonArray before = tunnel[i - 1].toArray();
-        ASSERT_EQ(std::abs(here[0].toInt() - before[0].toInt()) + std::abs(here[1].toInt() - before[1].toInt()), 1);
+        ASSERT_EQ(std::abs(here[0].toInt() - before[0].toInt()) +
+                      std::abs(here[1].toInt() - before[1].toInt()),
+                  1);
       }
       const qsizetype position = i + 1;
       ASSERT_LE(number(tunnel[i]), 50);

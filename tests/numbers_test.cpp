@@ -32,13 +32,17 @@ class NumbersTest : public ::testing::Test {
 TEST_F(NumbersTest, OperationFollowsTheSecondNumber) {
   // A smaller second number gives an exact quotient or a difference; a larger or equal one a
   // sum (the product needs multiplying, which is off here).
-  struct Case { int a, b; bool division; int c; };
+  struct Case {
+    int a, b;
+    bool division;
+    int c;
+  };
   const Case cases[] = {
-      {12, 4, true, 3},    // 12 ÷ 4 = 3
-      {12, 5, true, 7},    // 12 - 5 = 7: 5 does not divide 12
-      {12, 4, false, 8},   // no division: 12 - 4 = 8
-      {3, 5, true, 8},     // 3 + 5 = 8
-      {6, 6, true, 12},    // equal: a sum
+      {12, 4, true, 3},   // 12 ÷ 4 = 3
+      {12, 5, true, 7},   // 12 - 5 = 7: 5 does not divide 12
+      {12, 4, false, 8},  // no division: 12 - 4 = 8
+      {3, 5, true, 8},    // 3 + 5 = 8
+      {6, 6, true, 12},   // equal: a sum
       {40, 40, false, 80},
   };
   settings.Multiplication = false;
@@ -63,7 +67,9 @@ TEST_F(NumbersTest, MultiplyingGivesAProductThreeTimesInFour) {
 }
 
 TEST_F(NumbersTest, AnswerCellAlreadyNumberedChoosesTheSecondNumber) {
-  struct Case { int a, c, b; };
+  struct Case {
+    int a, c, b;
+  };
   for (const Case& k : {Case{10, 7, 3}, Case{4, 9, 5}, Case{6, 6, 1}}) {
     board.ClearBoard();
     board.at(3, 3).number = k.a;
@@ -75,15 +81,29 @@ TEST_F(NumbersTest, AnswerCellAlreadyNumberedChoosesTheSecondNumber) {
 }
 
 TEST_F(NumbersTest, LabelsTrueEquations) {
-  struct Case { long long a, b, c; bool holds; };
-  const Case cases[] = {{10, 3, 7, true}, {2, 2, 4, true},  {6, 1, 6, true}, {12, 4, 3, true},
-                        {3, 4, 12, true}, {12, 5, 3, false}, {7, 0, 0, true}, {7, 0, 3, false},
-                        {2000000000, 2, 1000000000, true}, {2000000000, 2000000000, 1, true}};
-  for (const Case& c : cases) EXPECT_EQ(IsTrueEquation(c.a, c.b, c.c), c.holds) << c.a << " " << c.b << " " << c.c;
+  struct Case {
+    long long a, b, c;
+    bool holds;
+  };
+  const Case cases[] = {{10, 3, 7, true},
+                        {2, 2, 4, true},
+                        {6, 1, 6, true},
+                        {12, 4, 3, true},
+                        {3, 4, 12, true},
+                        {12, 5, 3, false},
+                        {7, 0, 0, true},
+                        {7, 0, 3, false},
+                        {2000000000, 2, 1000000000, true},
+                        {2000000000, 2000000000, 1, true}};
+  for (const Case& c : cases)
+    EXPECT_EQ(IsTrueEquation(c.a, c.b, c.c), c.holds) << c.a << " " << c.b << " " << c.c;
 }
 
 TEST_F(NumbersTest, RangeCountsAMaximumBelowOneAsOne) {
-  struct Case { int min, max; long long low, high; };
+  struct Case {
+    int min, max;
+    long long low, high;
+  };
   for (const Case& c : {Case{1, 99, 1, 99}, Case{20, 25, 20, 25}, Case{5, 0, 1, 1},
                         Case{1, -40, 1, 1}, Case{20, 10, 10, 10}, Case{1, INT_MAX, 1, INT_MAX}}) {
     settings.minAnswer = c.min;
@@ -116,16 +136,21 @@ TEST_F(NumbersTest, NumberTunnelWritesTrueEquationsAndTheirMaximum) {
 
 TEST_F(NumbersTest, TunnelEquationsStayTrueUnderAnySetting) {
   // Ranges where few or no equations fit, and maximums that overflow 32-bit products.
-  struct Case { int min, max; bool mult, div; bool fits; };
+  struct Case {
+    int min, max;
+    bool mult, div;
+    bool fits;
+  };
   const Case cases[] = {
-      {20, 25, true, true, false}, {20, 25, false, false, false}, {1, 0, true, true, true},
-      {1, -7, false, false, false}, {1, 1, false, true, false},   {1, 1, true, true, true},
-      {1, 2, false, false, true},  {1, 2000000000, true, true, true},
+      {20, 25, true, true, false},     {20, 25, false, false, false},
+      {1, 0, true, true, true},        {1, -7, false, false, false},
+      {1, 1, false, true, false},      {1, 1, true, true, true},
+      {1, 2, false, false, true},      {1, 2000000000, true, true, true},
       {1, INT_MAX, true, false, true}, {10, 40, true, true, true},
       {19, 40, true, true, false},  // 21 has no continuation within 19..40
   };
-  const std::vector<Pos> cells{{4, 1}, {4, 2}, {4, 3}, {5, 3}, {6, 3}, {7, 3}, {7, 4}, {7, 5},
-                               {7, 6}};
+  const std::vector<Pos> cells{{4, 1}, {4, 2}, {4, 3}, {5, 3}, {6, 3},
+                               {7, 3}, {7, 4}, {7, 5}, {7, 6}};
   for (const Case& c : cases) {
     settings.minAnswer = c.min;
     settings.maxAnswer = c.max;
@@ -138,7 +163,8 @@ TEST_F(NumbersTest, TunnelEquationsStayTrueUnderAnySetting) {
       NumberTunnel(board, settings);
       ASSERT_EQ(test::EquationProblems(board, settings, c.fits), std::vector<std::string>{})
           << "min " << c.min << " max " << c.max;
-      for (const Pos p : cells) ASSERT_GE(board.at(p).number, 1);
+      for (const Pos p : cells)
+        ASSERT_GE(board.at(p).number, 1);
       ASSERT_EQ(board.maxScore, test::ExpectedMaxScore(board));
     }
   }

@@ -99,11 +99,12 @@ int main(int argc, char** argv) {
 
     QJsonObject maze = sb::MazeToJson(board);
     maze.insert("seed", seed);
-    maze.insert("buildMicroseconds",
-                static_cast<qint64>(
-                    std::chrono::duration_cast<std::chrono::microseconds>(took).count()));
+    maze.insert(
+        "buildMicroseconds",
+        static_cast<qint64>(std::chrono::duration_cast<std::chrono::microseconds>(took).count()));
     QJsonArray diagnostics;
-    for (const auto& text : presentation.diagnostics) diagnostics.append(QString::fromStdString(text));
+    for (const auto& text : presentation.diagnostics)
+      diagnostics.append(QString::fromStdString(text));
     maze.insert("diagnostics", diagnostics);
     const QByteArray line = QJsonDocument(maze).toJson(QJsonDocument::Compact);
     std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);

@@ -32,26 +32,31 @@ const Cell& Board::at(int col, int row) const {
 }
 
 void Board::ClearBoard() {
-  for (auto& column : cells_) column.fill(Cell{});
+  for (auto& column : cells_)
+    column.fill(Cell{});
   std::int32_t serial = 0;
   ForEachCell([&](int, int, Cell& cell) { cell.serial = ++serial; });
 }
 
 Pos Board::Moved(int col, int row, int dir) const {
   switch (dir) {
-    case kUp: return {col, row - 1};
-    case kDown: return {col, row + 1};
-    case kRight: return {col + 1, row};
-    case kLeft: return {col - 1, row};
-    default: return {col, row};
+    case kUp:
+      return {col, row - 1};
+    case kDown:
+      return {col, row + 1};
+    case kRight:
+      return {col + 1, row};
+    case kLeft:
+      return {col - 1, row};
+    default:
+      return {col, row};
   }
 }
 
 Pos Board::NeighbourInDirection(int col, int row, int dir) const {
   if (col <= 0 || row <= 0) return {0, 0};
   Pos next = Moved(col, row, dir);
-  if (next.col < 1 || next.col > boardWidth || next.row < 1 || next.row > boardHeight)
-    next.col = 0;
+  if (next.col < 1 || next.col > boardWidth || next.row < 1 || next.row > boardHeight) next.col = 0;
   return next;
 }
 
@@ -108,10 +113,18 @@ Neighbour Board::RandomFreeNeighbour(int col, int row) const {
   for (int draw = 0; draw < 9; ++draw) {
     int dir = kNoDirection;
     switch (Random(4)) {
-      case 0: dir = row != 1 ? kUp : kNoDirection; break;
-      case 1: dir = col != boardWidth ? kRight : kNoDirection; break;
-      case 2: dir = row != boardHeight ? kDown : kNoDirection; break;
-      default: dir = col != 1 ? kLeft : kNoDirection; break;
+      case 0:
+        dir = row != 1 ? kUp : kNoDirection;
+        break;
+      case 1:
+        dir = col != boardWidth ? kRight : kNoDirection;
+        break;
+      case 2:
+        dir = row != boardHeight ? kDown : kNoDirection;
+        break;
+      default:
+        dir = col != 1 ? kLeft : kNoDirection;
+        break;
     }
     // A move off the board is a failed draw: the cell itself is never its own neighbour.
     if (dir == kNoDirection) continue;
@@ -136,7 +149,8 @@ std::vector<Pos> Board::TunnelCells() const {
 
 void Board::ClearVisited() {
   for (auto& column : cells_)
-    for (Cell& cell : column) cell.visited = false;
+    for (Cell& cell : column)
+      cell.visited = false;
 }
 
 }  // namespace sb

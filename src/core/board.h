@@ -38,15 +38,15 @@ struct Neighbour {
 };
 
 struct Cell {
-  std::int32_t serial = 0;   // running index in column-major order, from 1
-  std::uint16_t step = 0;    // position along the tunnel from the entrance (1); home keeps 0
-  std::int32_t number = 0;   // 0: no number, neither drawn nor pickable
+  std::int32_t serial = 0;  // running index in column-major order, from 1
+  std::uint16_t step = 0;   // position along the tunnel from the entrance (1); home keeps 0
+  std::int32_t number = 0;  // 0: no number, neither drawn nor pickable
   bool entranceFlag = false;
   bool homeFlag = false;
-  bool onTunnel = false;     // part of the carved main tunnel
-  bool marked = false;       // part of the player's path
-  bool visited = false;      // scratch flag of the walks
-  bool jointFlag = false;    // ends one equation and starts the next
+  bool onTunnel = false;       // part of the carved main tunnel
+  bool marked = false;         // part of the player's path
+  bool visited = false;        // scratch flag of the walks
+  bool jointFlag = false;      // ends one equation and starts the next
   std::array<bool, 4> link{};  // link[d]: the next tunnel cell lies in direction d
   Colour colour = kWhite;
 
@@ -93,12 +93,14 @@ class Board {
   template <typename Fn>
   void ForEachCell(Fn&& fn) {
     for (int col = 1; col <= boardWidth; ++col)
-      for (int row = 1; row <= boardHeight; ++row) fn(col, row, cells_[col][row]);
+      for (int row = 1; row <= boardHeight; ++row)
+        fn(col, row, cells_[col][row]);
   }
   template <typename Fn>
   void ForEachCell(Fn&& fn) const {
     for (int col = 1; col <= boardWidth; ++col)
-      for (int row = 1; row <= boardHeight; ++row) fn(col, row, cells_[col][row]);
+      for (int row = 1; row <= boardHeight; ++row)
+        fn(col, row, cells_[col][row]);
   }
 
   // Empties the whole store, margin included, then numbers the used cells' serials.

@@ -43,7 +43,8 @@ class TunnelCarver {
 
   void Carve() {
     Start();
-    while (!Done()) Attempt();
+    while (!Done())
+      Attempt();
     MarkHome();
   }
 
@@ -190,10 +191,14 @@ class TunnelCarver {
 
 bool IsBranchPoint(int subTunnels, const Cell& cell) {
   switch (subTunnels) {
-    case 1: return Random(10) == 0;
-    case 2: return cell.serial % 6 == 1;
-    case 3: return cell.serial % 2 == 1;
-    default: return false;
+    case 1:
+      return Random(10) == 0;
+    case 2:
+      return cell.serial % 6 == 1;
+    case 3:
+      return cell.serial % 2 == 1;
+    default:
+      return false;
   }
 }
 

@@ -95,6 +95,43 @@ Equation TunnelFallback(std::int64_t a, const AnswerRange& range, const Settings
   return {1, 1, settings.Multiplication ? 1 : 2};
 }
 
+struct Drawn {
+  Equation equation;
+  bool checked;  // within the range, or a tunnel fallback
+  bool joint;    // the answer cell is a joint
+};
+
+// Draws until the equation fits the range. An equation that starts off the tunnel takes its
+// sixth draw as it comes, and its answer is no joint. The others are bounded too: a tunnel
+// equation then falls back to a true one, a side equation comes back unchecked.
+Drawn DrawEquation(const Equation& stored, const AnswerRange& range, const Settings& settings,
+                   bool startsOffTunnel, bool tunnelEquation) {
+  for (int draws = 1;; ++draws) {
+    const Equation e = Draw(stored, range, settings);
+    if (startsOffTunnel && draws == 6) return {e, false, false};
+    if (Fits(e, range)) return {e, true, true};
+    if (draws >= kMaxDraws) {
+      if (tunnelEquation) return {TunnelFallback(stored.a, range, settings), true, true};
+      return {e, false, true};
+    }
+  }
+}
+
+// Drops drawn numbers above the maximum (those cells get decoys later); numbers the cells
+// already held stay. True when any was dropped.
+bool DropAboveMaximum(Equation& e, const Equation& stored, const AnswerRange& range) {
+  bool dropped = false;
+  const auto drop = [&](std::int64_t& n, std::int64_t held) {
+    if (held != 0 || n <= range.high) return;
+    n = 0;
+    dropped = true;
+  };
+  drop(e.a, stored.a);
+  drop(e.b, stored.b);
+  drop(e.c, stored.c);
+  return dropped;
+}
+
 }  // namespace
 
 AnswerRange EquationRange(const Settings& settings) {
@@ -114,45 +151,12 @@ void GenerateEquation(Board& board, const Settings& settings, Pos p1, Pos p2, Po
   Cell& c3 = board.at(p3);
   const AnswerRange range = EquationRange(settings);
   const Equation stored{c1.number, c2.number, c3.number};
-  Equation e;
-  bool checked = true;
-  int attempts = 0;
-  for (int draws = 1;; ++draws) {
-    // Side-tunnel equations further out give up after six attempts; the rest retry.
-    if (!c1.onTunnel) ++attempts;
-    e = Draw(stored, range, settings);
-    c3.jointFlag = true;
-    if (attempts > 5) {
-      c3.jointFlag = false;
-      checked = false;
-      break;
-    }
-    if (Fits(e, range)) break;
-    if (draws >= kMaxDraws) {
-      if (c2.onTunnel) {
-        e = TunnelFallback(stored.a, range, settings);
-      } else {
-        checked = false;  // a side tunnel off the tunnel: take the draw as it is
-      }
-      break;
-    }
-  }
-  if (!checked) {
-    // Numbers beyond the maximum are dropped (the cells get decoys later); numbers the cells
-    // already held are kept.
-    bool dropped = false;
-    for (std::int64_t* n : {&e.a, &e.b, &e.c}) {
-      const bool kept = (n == &e.a && stored.a != 0) || (n == &e.c && stored.c != 0);
-      if (*n > range.high && !kept) {
-        *n = 0;
-        dropped = true;
-      }
-    }
-    if (dropped) c3.jointFlag = false;
-  }
-  c1.number = static_cast<std::int32_t>(e.a);
-  c2.number = static_cast<std::int32_t>(e.b);
-  c3.number = static_cast<std::int32_t>(e.c);
+  Drawn drawn = DrawEquation(stored, range, settings, !c1.onTunnel, c2.onTunnel);
+  if (!drawn.checked && DropAboveMaximum(drawn.equation, stored, range)) drawn.joint = false;
+  c3.jointFlag = drawn.joint;
+  c1.number = static_cast<std::int32_t>(drawn.equation.a);
+  c2.number = static_cast<std::int32_t>(drawn.equation.b);
+  c3.number = static_cast<std::int32_t>(drawn.equation.c);
 }
 
 void NumberTunnel(Board& board, const Settings& settings) {

@@ -88,7 +88,8 @@ bool SetSetting(Settings& settings, std::string_view name, std::string_view valu
 
 std::vector<std::string> SettingNames() {
   std::vector<std::string> names;
-  for (const Field& field : kFields) names.emplace_back(field.name);
+  for (const Field& field : kFields)
+    names.emplace_back(field.name);
   return names;
 }
 

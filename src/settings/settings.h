@@ -9,26 +9,28 @@
 namespace sb {
 
 struct Settings {
-  int handicap = 1;         // -1 higher penalties, 0 neutral, 1 lower penalties
-  int tbSound = 8;          // 1 loudest .. 15 quietest
-  int tbSize = 3;           // earth density: 1 most cells .. 4 fewest
-  int tbTunnelLength = 4;   // 1 longest .. 4 shortest tunnel
-  bool Timed = false;       // the worm is unleashed on a timer
-  bool Animations = true;   // step-by-step worm animation
+  int handicap = 1;            // -1 higher penalties, 0 neutral, 1 lower penalties
+  int tbSound = 8;             // 1 loudest .. 15 quietest
+  int tbSize = 3;              // earth density: 1 most cells .. 4 fewest
+  int tbTunnelLength = 4;      // 1 longest .. 4 shortest tunnel
+  bool Timed = false;          // the worm is unleashed on a timer
+  bool Animations = true;      // step-by-step worm animation
   bool FlashInCorrect = true;  // after a wrong equation, suggest a right one
-  bool Morphing = true;     // decoy numbers change during a game
+  bool Morphing = true;        // decoy numbers change during a game
   bool Multiplication = true;
   bool Division = true;
-  bool Negatives = false;   // generated numbers are never negative
-  int SubTunnels = -1;      // -1 nothing selected (none), 0 None, 1 Minimal, 2 Some, 3 Many
+  bool Negatives = false;  // generated numbers are never negative
+  int SubTunnels = -1;     // -1 nothing selected (none), 0 None, 1 Minimal, 2 Some, 3 Many
   bool Milestones = false;
   bool MarkEntrance = true;
-  int minAnswer = 1;        // 1 .. 20
-  int maxAnswer = 99;       // any integer; below 1 counts as 1
-  int UserLevel = -1;       // grade preset last chosen: -1 none, 0 .. 7 = grade 1 .. 8
+  int minAnswer = 1;   // 1 .. 20
+  int maxAnswer = 99;  // any integer; below 1 counts as 1
+  int UserLevel = -1;  // grade preset last chosen: -1 none, 0 .. 7 = grade 1 .. 8
 
   // The font family of the numbers on the board.
   std::string boardFontName = "Tahoma";
+
+  bool operator==(const Settings&) const = default;
 };
 
 // The program's one settings record.

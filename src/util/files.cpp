@@ -34,13 +34,16 @@ std::string ProgramFolder() {
   if (!FolderOverride().empty()) return WithTrailingSeparator(FolderOverride());
   const auto exeFolder = ExecutableFolder();
   std::error_code error;
-  if (std::filesystem::is_directory(exeFolder / "sb", error)) return WithTrailingSeparator(exeFolder);
+  if (std::filesystem::is_directory(exeFolder / "sb", error))
+    return WithTrailingSeparator(exeFolder);
   const auto installed = exeFolder.parent_path() / "share" / "sumburrow";
   if (std::filesystem::is_directory(installed, error)) return WithTrailingSeparator(installed);
   return WithTrailingSeparator(exeFolder);
 }
 
-void SetProgramFolder(const std::filesystem::path& folder) { FolderOverride() = folder; }
+void SetProgramFolder(const std::filesystem::path& folder) {
+  FolderOverride() = folder;
+}
 
 std::filesystem::path DataPath(const std::string& relative) {
   std::string portable = relative;

@@ -63,7 +63,9 @@ int Random(int n) {
   return static_cast<int>(product >> 32);
 }
 
-void SeedRandom(std::uint64_t seed) { Generator().Seed(seed); }
+void SeedRandom(std::uint64_t seed) {
+  Generator().Seed(seed);
+}
 
 void SeedRandomFromClock() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count() ^
