@@ -60,6 +60,9 @@ TEST_F(BoardTest, OutsideTheStoreReadsEmptyAndTakesNoWrites) {
   EXPECT_FALSE(board.at(51, 51).onTunnel);
   const Board& view = board;
   EXPECT_EQ(view.at(1000, -1000).number, 0);
+  EXPECT_EQ(board.strayAccesses, 5);
+  EXPECT_EQ(view.at(50, 0).number, 0);  // the margin is inside the store
+  EXPECT_EQ(board.strayAccesses, 5);
 }
 
 TEST_F(BoardTest, NeighbourInDirection) {

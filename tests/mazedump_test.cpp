@@ -2,37 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 #include "core/numbers.h"
+#include "tool_run.h"
 
 namespace {
 
-struct ToolRun {
-  int exitCode = -1;
-  QList<QByteArray> lines;
-  QByteArray errors;
-};
+using sb::test::ParseLine;
+using sb::test::ToolRun;
 
 ToolRun Mazedump(const QStringList& arguments) {
-  QProcess process;
-  process.start(MAZEDUMP_PATH, arguments);
-  process.waitForFinished(60000);
-  ToolRun run;
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.lines = process.readAllStandardOutput().split('\n');
-  run.lines.removeAll(QByteArray());
-  run.errors = process.readAllStandardError();
-  return run;
-}
-
-QJsonObject Parse(const QByteArray& line) {
-  QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << line.constData();
-  return document.object();
+  return sb::test::RunTool(MAZEDUMP_PATH, arguments);
 }
 
 TEST(Mazedump, PrintsOneValidMazePerSeed) {
@@ -42,7 +22,7 @@ TEST(Mazedump, PrintsOneValidMazePerSeed) {
   ASSERT_EQ(run.lines.size(), 5);
   long long seed = 5;
   for (const QByteArray& line : run.lines) {
-    const QJsonObject maze = Parse(line);
+    const QJsonObject maze = ParseLine(line);
     EXPECT_EQ(maze["seed"].toInteger(), seed++);
     EXPECT_EQ(maze["width"].toInt(), 22);
     EXPECT_EQ(maze["height"].toInt(), 14);
@@ -92,8 +72,8 @@ TEST(Mazedump, SameSeedPrintsTheSameMaze) {
   const ToolRun first = Mazedump({"--seeds", "3..3", "--subtunnels", "3"});
   const ToolRun second = Mazedump({"--seeds", "3..3", "--subtunnels", "3"});
   ASSERT_EQ(first.exitCode, 0);
-  QJsonObject a = Parse(first.lines.value(0));
-  QJsonObject b = Parse(second.lines.value(0));
+  QJsonObject a = ParseLine(first.lines.value(0));
+  QJsonObject b = ParseLine(second.lines.value(0));
   a.remove("buildMicroseconds");
   b.remove("buildMicroseconds");
   EXPECT_EQ(a, b);

@@ -1,15 +1,32 @@
-// Headless presentations.
+// The recording presentation.
 #include "headless.h"
 
 namespace sb {
 
+void RecordingPresentation::FlashMessage(const std::string& text) {
+  flashes.push_back(text);
+  for (int i = 0; i < 6; ++i)
+    ProcessMessages();
+}
+
 void RecordingPresentation::ProcessMessages() {
   ++messagePumps;
-  // A handler run from here may pump again; like a window, do not nest the callback itself.
   if (!onProcessMessages || pumping_) return;
   pumping_ = true;
   onProcessMessages();
   pumping_ = false;
+}
+
+void RecordingPresentation::Clear() {
+  flashes.clear();
+  notices.clear();
+  boxes.clear();
+  cues.clear();
+  diagnostics.clear();
+  records.clear();
+  wormSteps.clear();
+  formPaints = drawBoards = helpOpened = 0;
+  messagePumps = 0;
 }
 
 }  // namespace sb

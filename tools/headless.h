@@ -1,4 +1,5 @@
-// Presentations without a window, for the developer tools, the benchmarks and the tests.
+// A presentation without a window, for the developer tools, the benchmarks and the tests: it
+// draws nothing, takes no time to wait, answers every dialog, and records what the game asked.
 #pragma once
 
 #include <functional>
@@ -9,30 +10,53 @@
 
 namespace sb {
 
-// Draws nothing and lets nothing run.
-class NullPresentation : public Presentation {
- public:
-  void FormPaint() override {}
-  void DrawBoard() override {}
-  void ProcessMessages() override {}
-  void ShowDiagnostic(const std::string& text) override { diagnostics.push_back(text); }
-
-  std::vector<std::string> diagnostics;
-};
-
-// Counts what the rules asked for; onProcessMessages runs inside "let pending messages run",
-// which is where a window would run other handlers.
 class RecordingPresentation : public Presentation {
  public:
   void FormPaint() override { ++formPaints; }
   void DrawBoard() override { ++drawBoards; }
+  void DrawClump(int, int, int) override {}
+  void EraseCell(int, int) override {}
+  void DrawCellNumber(int, int, Colour) override {}
+  void ShowWormStep(int col, int row) override { wormSteps.push_back({col, row}); }
+  void HideWorm() override {}
+  // A window flashes for about 1.2 s with messages running; here they run a few times.
+  void FlashMessage(const std::string& text) override;
+  void ShowMessagePanel(const std::string& text) override { panel = text; }
+  void HideMessagePanel() override { panel.clear(); }
+  void ShowNoticePanel(const std::string& text, Colour) override { notices.push_back(text); }
+  void HideNoticePanel() override {}
+  void PlayCue(const std::string& name) override { cues.push_back(name); }
   void ProcessMessages() override;
+  void Delay(int) override { ProcessMessages(); }
+  void SetBusyCursor(bool) override {}
+  // Message boxes are answered with OK at once.
+  void ShowInformation(const std::string& text) override { boxes.push_back(text); }
+  bool ShowOptionsDialog() override { return optionsStartNewGame; }
+  void OpenHelp() override { ++helpOpened; }
   void ShowDiagnostic(const std::string& text) override { diagnostics.push_back(text); }
+  void RecordGame(const GameRecord& record) override { records.push_back(record); }
+  PictureSize BoardPictureSize() override { return picture; }
 
+  // Forgets what was recorded (not the settings below).
+  void Clear();
+
+  std::vector<std::string> flashes;
+  std::vector<std::string> notices;
+  std::vector<std::string> boxes;
+  std::vector<std::string> cues;
+  std::vector<std::string> diagnostics;
+  std::vector<GameRecord> records;
+  std::vector<Pos> wormSteps;
+  std::string panel;
   int formPaints = 0;
   int drawBoards = 0;
+  int helpOpened = 0;
   long messagePumps = 0;
-  std::vector<std::string> diagnostics;
+
+  PictureSize picture{1190, 700};
+  bool optionsStartNewGame = false;
+  // Runs inside "let pending messages run", where a window would run other handlers; not
+  // nested inside itself.
   std::function<void()> onProcessMessages;
 
  private:

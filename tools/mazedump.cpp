@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   }
 
   sb::Board board;
-  sb::NullPresentation presentation;
+  sb::RecordingPresentation presentation;
   board.diagnostic = [&](const std::string& text) { presentation.ShowDiagnostic(text); };
   for (long long seed = options.firstSeed; seed <= options.lastSeed; ++seed) {
     presentation.diagnostics.clear();

@@ -23,12 +23,15 @@ void Board::SetSize(int width, int height) {
 
 Cell& Board::at(int col, int row) {
   if (InStore(col, row)) return cells_[col][row];
+  ++strayAccesses;
   scratch_ = Cell{};
   return scratch_;
 }
 
 const Cell& Board::at(int col, int row) const {
-  return InStore(col, row) ? cells_[col][row] : kEmptyCell;
+  if (InStore(col, row)) return cells_[col][row];
+  ++strayAccesses;
+  return kEmptyCell;
 }
 
 void Board::ClearBoard() {

@@ -51,6 +51,8 @@ struct Cell {
   Colour colour = kWhite;
 
   int LinkCount() const { return link[0] + link[1] + link[2] + link[3]; }
+  // Shown as the player's path: yellow, or a path cell that a path check highlighted in lime.
+  bool ShowsPath() const { return colour == kYellow || (colour == kLime && marked); }
   void ClearLinks() { link = {}; }
 };
 
@@ -72,13 +74,16 @@ class Board {
   // Scores are sums of numbers that may each reach the largest maximum answer: 64 bits.
   std::int64_t maxScore = 0;
 
+  mutable long strayAccesses = 0;
+
   // Receives the short diagnostic texts of broken invariants ("multiple links @3,4" ...).
   std::function<void(const std::string&)> diagnostic;
 
   // Fixes the used size, within kMin.. and kMax..; takes effect for the next ClearBoard.
   void SetSize(int width, int height);
 
-  // Any slot of the store; a position outside it reads as an empty cell and writes go nowhere.
+  // Any slot of the store; a position outside it reads as an empty cell and writes go nowhere
+  // (each such access is counted in strayAccesses: the rules never make one).
   Cell& at(int col, int row);
   const Cell& at(int col, int row) const;
   Cell& at(Pos p) { return at(p.col, p.row); }

@@ -1,0 +1,83 @@
+// The scrolling banner: sixteen rule texts in turn, or the current hint in their place.
+#include "core/game.h"
+#include "util/random.h"
+
+namespace sb {
+namespace {
+
+const char* const kMessages[] = {
+    "Press [F1] for help or [F7] for options or [F2] to start a new game.",
+    "Get your worm to its home by marking its tunnel.",
+    "The playing field is an underground maze, with numbered clumps of earth.",
+    "Mark the tunnel by connecting the numbers into valid equations.",
+    "Equations are in simplest form using three consecutive number like ",
+    "The last answer is the start of the next equation.",
+    nullptr,  // one of two, at random
+    "Form the next equation from the answer of the prior equation.",
+    "If you make a mistake, use \"Go Back\" or [Backspace].",
+    "As you connect the numbers correctly, the tunnel is formed.",
+    "Once all numbers are in the correct order will you complete the tunnel.",
+    "You can also use the arrow keys to control the marking of your tunnel.",
+    "If the worm is unleashed, you need to complete the tunnel quickly to keep your score as "
+    "high as possible.",
+    "The game is over if the worm does not get home.",
+    "Set a handicap to increase or decrease difficulty.",
+    "Click Options > Banner to turn off this banner once you've learned these rules.",
+};
+constexpr int kMessageCount = sizeof kMessages / sizeof kMessages[0];
+
+std::string RuleMessage(int number) {
+  if (kMessages[number - 1] != nullptr) return kMessages[number - 1];
+  return Random(2) == 0 ? "Click on three adjacent numbers in the order of the equation."
+                        : "Select three adjacent numbers using arrow keys.";
+}
+
+// "like 3 + 7 = 10" or "like 3 x 7 = 21".
+std::string Example() {
+  const int a = Random(6) + 2;
+  const int b = Random(10) + 2;
+  if (Random(2) == 0)
+    return std::to_string(a) + " + " + std::to_string(b) + " = " + std::to_string(a + b);
+  return std::to_string(a) + " x " + std::to_string(b) + " = " + std::to_string(a * b);
+}
+
+}  // namespace
+
+void Game::NextBannerMessage() {
+  if (!c_.Banner) {
+    c_.bTimer.enabled = false;
+    c_.LB.clear();
+    return;
+  }
+  c_.bTimer.enabled = false;
+  ++s_.bannerMessage;
+  if (s_.bannerMessage > kMessageCount) {
+    // A full cycle has scrolled by: the banner rests until the game calls again.
+    s_.bannerMessage = 0;
+    return;
+  }
+  std::string message = s_.guidanceText.empty() ? RuleMessage(s_.bannerMessage) : s_.guidanceText;
+  if (message.find("like") != std::string::npos) message += Example();
+  c_.LB = std::string(15, ' ') + message + " ";
+  c_.bTimer.enabled = true;
+}
+
+void Game::bTimerTimer() {
+  if (!c_.bTimer.enabled) return;
+  if (c_.LB.empty()) return NextBannerMessage();
+  c_.LB.erase(0, 1);
+}
+
+void Game::BannerClick() {
+  c_.Banner = !c_.Banner;
+  s_.bannerMessage = 0;
+  c_.bTimer.enabled = c_.Banner;
+  if (c_.Banner) {
+    NextBannerMessage();
+  } else {
+    c_.LB.clear();
+  }
+  s_.guidanceText.clear();
+}
+
+}  // namespace sb

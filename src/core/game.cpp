@@ -1,0 +1,97 @@
+// The game's shared pieces: construction, the score, stopping a game, flash messages, the
+// statistics record and the guard against a new game starting inside a command.
+#include "core/game.h"
+
+#include <algorithm>
+
+namespace sb {
+
+std::string GameRecord::Line() const {
+  return tag + "," + result + "," + std::to_string(level) + "," + std::to_string(handicap) + "," +
+         std::to_string(score) + "," + std::to_string(letters) + "," + definitions + "," + locked +
+         "," + timed;
+}
+
+std::string ScoreCaption(std::int64_t score, std::int64_t maxScore) {
+  return std::to_string(score) + "/" + std::to_string(maxScore);
+}
+
+Game::Game(Settings& settings, Presentation& presentation)
+    : settings_(settings), presentation_(presentation) {
+  s_.board.diagnostic = [this](const std::string& text) { Diagnostic(text); };
+}
+
+void Game::Diagnostic(const std::string& text) {
+  presentation_.ShowDiagnostic(text);
+}
+
+void Game::AddScore(std::int64_t delta) {
+  s_.score = delta == 0 ? 0 : s_.score + delta;
+  c_.Counter = ScoreCaption(s_.score, s_.board.maxScore);
+  presentation_.ProcessMessages();
+}
+
+void Game::StopGame() {
+  c_.bTimer.enabled = false;
+  c_.gTimer.enabled = false;
+  c_.mSave = false;
+  c_.mSolve = false;
+  c_.mClue = false;
+  c_.mUndo = false;
+}
+
+int Game::Handicap() const {
+  return std::clamp(settings_.handicap, -1, 1);
+}
+
+bool Game::LetMessagesRun() {
+  const unsigned generation = generation_;
+  presentation_.ProcessMessages();
+  return SameGame(generation);
+}
+
+void Game::Flash(const std::string& text) {
+  // The board takes no picks while the message flashes, then goes back to what it was (unless
+  // a new game, started meanwhile, has set it).
+  const bool tookPicks = c_.xGame;
+  const unsigned generation = generation_;
+  c_.xGame = false;
+  presentation_.FlashMessage(text);
+  if (SameGame(generation)) c_.xGame = tookPicks;
+}
+
+void Game::RedrawCell(Pos cell, Colour colour) {
+  s_.board.at(cell).colour = colour;
+  presentation_.EraseCell(cell.col, cell.row);
+  presentation_.DrawClump(cell.col, cell.row, 1);
+  presentation_.DrawClump(cell.col, cell.row, 2);
+  presentation_.DrawCellNumber(cell.col, cell.row, colour);
+}
+
+void Game::Record(const std::string& result) {
+  if (!gameOpen_) return;
+  gameOpen_ = false;
+  GameRecord record;
+  record.tag = "sumburrow";
+  record.result = result;
+  record.level = settings_.UserLevel >= 0 ? settings_.UserLevel + 1 : 0;
+  record.handicap = -Handicap();  // the file counts -1 as easy, the setting as higher penalties
+  const std::int64_t maxScore = s_.board.maxScore;
+  record.score = maxScore > 0
+                     ? static_cast<int>(std::clamp<std::int64_t>(s_.score * 100 / maxScore, 0, 100))
+                     : 0;
+  record.letters = s_.board.tunnelLength;
+  record.definitions = "n";
+  record.locked = "n";
+  record.timed = settings_.Timed ? "y" : "n";
+  presentation_.RecordGame(record);
+}
+
+void Game::RecordAbandonedGame() {
+  // A new game started during the crawl home still leaves the last one won.
+  if (gameOpen_ && tunnelCompleted_) Record("W");
+  if (gameOpen_ && acceptedPicks_ > 0) Record("A");
+  gameOpen_ = false;
+}
+
+}  // namespace sb

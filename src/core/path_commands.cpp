@@ -1,0 +1,178 @@
+// Commands on the player's path: go back, go home, clue and solve.
+#include <algorithm>
+
+#include "core/game.h"
+
+namespace sb {
+namespace {
+
+constexpr Colour kGreen = 0x008000;
+
+}  // namespace
+
+void Game::mGoBackClick() {
+  if (s_.settingUp) return;
+  c_.lEquation.clear();
+  s_.guidanceText.clear();
+  Board& board = s_.board;
+  const Pos tail{s_.tailCol, s_.tailRow};
+  // The cell before the tail: a yellow neighbour on the path (a milestone is yellow too, but
+  // not on the path, and must not become the tail).
+  Pos back{0, 0};
+  for (const Pos n : {Pos{tail.col, tail.row - 1}, Pos{tail.col, tail.row + 1},
+                      Pos{tail.col + 1, tail.row}, Pos{tail.col - 1, tail.row}}) {
+    if (board.OnBoard(n.col, n.row) && board.at(n).ShowsPath() && board.at(n).marked) {
+      back = n;
+      break;
+    }
+  }
+  if (back.col == 0) return;  // the path is the entrance alone
+  Cell& cell = board.at(tail);
+  if (cell.number == 0) return;  // eaten by the worm
+  if (!cell.homeFlag) {
+    // Home (reached only by a clue) keeps its mark: the worm and the win need it.
+    cell.marked = false;
+    RedrawCell(tail, kWhite);
+    static constexpr int kDivisors[] = {5, 7, 10};  // by handicap -1, 0, 1
+    const unsigned generation = generation_;
+    AddScore(-(cell.number / kDivisors[Handicap() + 1]));
+    if (!SameGame(generation)) return;
+  }
+  s_.tailCol = back.col;
+  s_.tailRow = back.row;
+}
+
+void Game::mGoHomeClick() {
+  if (s_.settingUp) return;
+  Board& board = s_.board;
+  const unsigned generation = generation_;
+  if (settings_.MarkEntrance && board.at(board.Entrance()).colour != kYellow)
+    return Flash("Tunnel not started");
+  Pos cell{0, 0};
+  for (int col = 1; col <= board.boardWidth && cell.col == 0; ++col)
+    if (board.at(col, 1).ShowsPath()) cell = {col, 1};
+  if (cell.col == 0) return Flash("Tunnel not started");
+
+  Pos previous{0, 0};
+  for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
+    if (!board.at(cell).onTunnel) {
+      Flash("Tunnel off track");
+      if (!SameGame(generation)) return;
+      Flash(std::to_string(cell.col) + " " + std::to_string(cell.row));
+      if (!SameGame(generation)) return;
+      board.at(cell).colour = kLime;
+      return presentation_.DrawBoard();
+    }
+    int onward = 0;
+    Pos next{0, 0};
+    for (const Pos n : {Pos{cell.col, cell.row - 1}, Pos{cell.col, cell.row + 1},
+                        Pos{cell.col + 1, cell.row}, Pos{cell.col - 1, cell.row}}) {
+      if (board.OnBoard(n.col, n.row) && board.at(n).ShowsPath() && !(n == previous)) {
+        ++onward;
+        next = n;
+      }
+    }
+    if (onward > 1) {
+      Flash("Split in tunnel");
+      if (!SameGame(generation)) return;
+      board.at(next).colour = kLime;
+      return presentation_.DrawBoard();
+    }
+    if (onward == 0) {
+      if (!board.at(cell).homeFlag) {
+        Flash("Tunnel incomplete");
+        if (SameGame(generation)) presentation_.DrawBoard();
+        return;
+      }
+      Flash("Tunnel complete");
+      if (!SameGame(generation)) return;
+      presentation_.DrawBoard();
+      return EndAttempt();
+    }
+    previous = cell;
+    cell = next;
+  }
+}
+
+// The path reached home but its equations did not hold: the player may go on picking after OK,
+// with the worm, clue and solve stopped.
+void Game::EndAttempt() {
+  c_.LB.clear();
+  c_.pPenalty = true;
+  c_.xGame = false;
+  presentation_.ShowNoticePanel("Try again", kGreen);
+  StopGame();
+}
+
+void Game::Clue1Click() {
+  if (s_.settingUp) return;
+  Board& board = s_.board;
+  const unsigned generation = generation_;
+  c_.xGame = false;
+  const Pos tail{s_.tailCol, s_.tailRow};
+  Pos next = board.FollowLink(tail);
+  // A tunnel cell that touches the path elsewhere than at the tail (the path strayed off the
+  // tunnel and came back) would split the path: no clue there either.
+  const auto onPath = [&](Pos n) {
+    if (n == tail || !board.OnBoard(n.col, n.row)) return false;
+    const Cell& cell = board.at(n);
+    return cell.marked && cell.ShowsPath() && !cell.homeFlag;
+  };
+  if (next.col > 0 && (onPath({next.col, next.row - 1}) || onPath({next.col, next.row + 1}) ||
+                       onPath({next.col + 1, next.row}) || onPath({next.col - 1, next.row})))
+    next = {0, 0};
+  if (next.col <= 0) {
+    // The tail is off the tunnel (or home): the clue walks the path back instead.
+    mGoBackClick();
+    if (!SameGame(generation)) return;
+  } else {
+    s_.tailCol = next.col;
+    s_.tailRow = next.row;
+    Cell& cell = board.at(next);
+    cell.marked = true;
+    RedrawCell(next, kYellow);
+    const std::int64_t n = cell.number;
+    const std::int64_t cost = Handicap() == -1 ? n / 5 : Handicap() == 0 ? n / 7 : n;
+    AddScore(-std::max<std::int64_t>(cost, 5));
+    if (!SameGame(generation)) return;
+  }
+  --s_.clueCount;
+  c_.mClue = s_.clueCount > 0;
+  c_.mClueCaption = "Clue (" + std::to_string(s_.clueCount) + ")";
+  c_.xGame = true;
+}
+
+void Game::Solve(bool wormFailed) {
+  if (s_.settingUp) return;
+  // The board takes no picks from here on: solve lets messages run before it ends the game.
+  c_.xGame = false;
+  c_.mGame = false;
+  c_.mSettings = false;
+  c_.pPenalty = false;
+  presentation_.HideNoticePanel();
+  c_.gTimer.enabled = false;
+  c_.mClue = c_.mSolve = c_.mGoHome = c_.mGoBack = false;
+  c_.bTimer.enabled = false;
+  c_.mTimer.enabled = false;
+  presentation_.PlayCue("sbOver.mp3");
+  presentation_.ProcessMessages();
+  c_.LB.clear();
+  AddScore(0);
+  c_.Counter = "0";
+
+  Board& board = s_.board;
+  board.ForEachCell([&](int col, int row, Cell& cell) {
+    if (cell.onTunnel) presentation_.EraseCell(col, row);
+    cell.colour = kGrey;
+  });
+  ShowTunnel(true);
+  presentation_.DrawBoard();
+  Record(wormFailed ? "L" : "G");
+  c_.mGame = true;
+  c_.mSettings = true;
+  c_.xGame = false;
+  s_.guidanceText.clear();
+  NextBannerMessage();
+}
+
+}  // namespace sb

@@ -1,0 +1,229 @@
+// gamescript: plays a game from commands on standard input, one per line, and prints what each
+// did as a line of JSON. For replaying a game in a bug report, and checking play from outside.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "core/game.h"
+#include "headless.h"
+#include "json.h"
+#include "settings/settings.h"
+#include "util/random.h"
+
+namespace {
+
+using sb::Game;
+using sb::Key;
+using sb::MenuItem;
+
+const std::map<std::string, Key> kKeys = {
+    {"Left", Key::Left},
+    {"Right", Key::Right},
+    {"Up", Key::Up},
+    {"Down", Key::Down},
+    {"Enter", Key::Enter},
+    {"Space", Key::Space},
+    {"Backspace", Key::Backspace},
+    {"F1", Key::F1},
+    {"F2", Key::F2},
+    {"F4", Key::F4},
+    {"F7", Key::F7},
+    {"F11", Key::F11},
+    {"F12", Key::F12},
+};
+
+const std::map<std::string, MenuItem> kMenuCommands = {
+    {"goback", MenuItem::mGoBack}, {"gohome", MenuItem::mGoHome}, {"clue", MenuItem::mClue},
+    {"solve", MenuItem::mSolve},   {"banner", MenuItem::Banner},
+};
+
+QJsonArray Strings(const std::vector<std::string>& texts) {
+  QJsonArray array;
+  for (const auto& text : texts)
+    array.append(QString::fromStdString(text));
+  return array;
+}
+
+QString ColourName(sb::Colour colour) {
+  switch (colour) {
+    case sb::kWhite:
+      return "white";
+    case sb::kYellow:
+      return "yellow";
+    case sb::kGrey:
+      return "grey";
+    case sb::kLime:
+      return "lime";
+    default:
+      return QString("#%1").arg(colour, 6, 16, QChar('0'));
+  }
+}
+
+QJsonObject Timer(const sb::TimerState& timer) {
+  return {{"enabled", timer.enabled}, {"interval", timer.interval}};
+}
+
+QJsonObject Report(const std::string& command, const Game& game,
+                   const sb::RecordingPresentation& presentation, bool show) {
+  const sb::GameState& s = game.state();
+  const sb::Controls& c = game.controls();
+  const sb::Board& board = game.board();
+  QJsonArray records;
+  for (const sb::GameRecord& record : presentation.records)
+    records.append(QJsonArray{
+        QString::fromStdString(record.tag), QString::fromStdString(record.result), record.level,
+        record.handicap, record.score, record.letters, QString::fromStdString(record.definitions),
+        QString::fromStdString(record.locked), QString::fromStdString(record.timed)});
+  QJsonObject report{
+      {"command", QString::fromStdString(command)},
+      {"flashes", Strings(presentation.flashes)},
+      {"notices", Strings(presentation.notices)},
+      {"boxes", Strings(presentation.boxes)},
+      {"cues", Strings(presentation.cues)},
+      {"records", records},
+      {"score", static_cast<qint64>(s.score)},
+      {"maxScore", static_cast<qint64>(board.maxScore)},
+      {"counter", QString::fromStdString(c.Counter)},
+      {"equation", QString::fromStdString(c.lEquation)},
+      {"banner", QString::fromStdString(c.LB)},
+      {"guidance", QString::fromStdString(s.guidanceText)},
+      {"clueCount", s.clueCount},
+      {"clueCaption", QString::fromStdString(c.mClueCaption)},
+      {"enabled", QJsonObject{{"xGame", c.xGame},
+                              {"Game1", c.Game1},
+                              {"mGame", c.mGame},
+                              {"mSettings", c.mSettings},
+                              {"mGoBack", c.mGoBack},
+                              {"mGoHome", c.mGoHome},
+                              {"mClue", c.mClue},
+                              {"mSolve", c.mSolve},
+                              {"mSave", c.mSave},
+                              {"mUndo", c.mUndo}}},
+      {"timers",
+       QJsonObject{
+           {"gTimer", Timer(c.gTimer)}, {"mTimer", Timer(c.mTimer)}, {"bTimer", Timer(c.bTimer)}}},
+      {"tail", sb::PosToJson({s.tailCol, s.tailRow})},
+      {"entrance", sb::PosToJson(board.Entrance())},
+      {"worm", sb::PosToJson({s.wormCol, s.wormRow})},
+      {"tunnelLength", board.tunnelLength},
+      {"penaltyVisible", c.pPenalty},
+  };
+  if (!presentation.diagnostics.empty())
+    report.insert("diagnostics", Strings(presentation.diagnostics));
+  if (show) {
+    QJsonArray rows;
+    for (int row = 1; row <= board.boardHeight; ++row) {
+      QJsonArray line;
+      for (int col = 1; col <= board.boardWidth; ++col) {
+        const sb::Cell& cell = board.at(col, row);
+        line.append(QJsonArray{cell.number, ColourName(cell.colour), cell.marked ? 1 : 0});
+      }
+      rows.append(line);
+    }
+    QJsonArray tunnel;
+    for (const sb::Pos p : board.TunnelCells())
+      tunnel.append(sb::PosToJson(p));
+    report.insert("board", rows);
+    report.insert("tunnel", tunnel);
+  }
+  return report;
+}
+
+void Print(const QJsonObject& object) {
+  const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+  std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+struct Session {
+  sb::Settings settings;
+  sb::RecordingPresentation presentation;
+  Game game{settings, presentation};
+
+  // Runs one command; an empty result means it went well, otherwise it says what was wrong.
+  std::string Run(const std::string& verb, std::istringstream& args, bool* show) {
+    if (verb == "seed") {
+      unsigned long long seed = 0;
+      if (!(args >> seed)) return "seed takes a whole number";
+      sb::SeedRandom(seed);
+    } else if (verb == "set") {
+      std::string name;
+      std::string value;
+      std::string error;
+      if (!(args >> name >> value)) return "set takes a name and a value";
+      if (!sb::SetSetting(settings, name, value, &error)) return error;
+    } else if (verb == "picture") {
+      int width = 0;
+      int height = 0;
+      if (!(args >> width >> height) || width < 1 || height < 1)
+        return "picture takes a width and a height in pixels";
+      presentation.picture = {width, height};
+    } else if (verb == "new") {
+      game.New1Click();
+    } else if (verb == "pick" || verb == "click") {
+      int x = 0;
+      int y = 0;
+      if (!(args >> x >> y)) return verb + " takes two whole numbers";
+      if (verb == "pick") {
+        // The centre of cell x, y.
+        const int size = game.state().cellSize;
+        x = (x - 1) * size + 10 + size / 2;
+        y = (y - 1) * size + 10 + size / 2;
+      }
+      game.xGameMouseMove(x, y);
+      game.xGameClick(true);
+    } else if (verb == "key") {
+      std::string name;
+      args >> name;
+      const auto key = kKeys.find(name);
+      if (key == kKeys.end()) return "no key named " + name;
+      game.Press(key->second);
+    } else if (kMenuCommands.count(verb)) {
+      game.MenuClick(kMenuCommands.at(verb));
+    } else if (verb == "ok") {
+      game.pOKClick();
+    } else if (verb == "tick") {
+      std::string timer;
+      args >> timer;
+      if (timer == "gTimer")
+        game.gTimerTimer();
+      else if (timer == "mTimer")
+        game.mTimerTimer();
+      else if (timer == "bTimer")
+        game.bTimerTimer();
+      else
+        return "tick takes gTimer, mTimer or bTimer";
+    } else if (verb == "show") {
+      *show = true;
+    } else {
+      return "unknown command " + verb;
+    }
+    return {};
+  }
+};
+
+}  // namespace
+
+int main() {
+  Session session;
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    std::istringstream args(line);
+    std::string verb;
+    if (!(args >> verb)) continue;  // blank line
+    session.presentation.Clear();
+    bool show = false;
+    const std::string error = session.Run(verb, args, &show);
+    QJsonObject report = Report(line, session.game, session.presentation, show);
+    if (!error.empty()) report.insert("error", QString::fromStdString(error));
+    Print(report);
+  }
+  return 0;
+}
