@@ -117,6 +117,7 @@ class Game {
   // A menu item chosen: runs only while the item and its menu are enabled.
   bool MenuClick(MenuItem item);
   void Options1Click();
+  void Contents1Click();
 
  private:
   // New game steps.

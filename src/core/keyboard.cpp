@@ -1,5 +1,7 @@
 // Keys and menu commands: the arrows walk the path from its tail, a few keys are served under
 // conditions of their own, and the rest fall through to the menu shortcuts.
+#include <utility>
+
 #include "core/game.h"
 
 namespace sb {
@@ -51,60 +53,41 @@ bool Game::FormShortCut(Key key) {
 
 bool Game::Press(Key key) {
   if (FormShortCut(key)) return true;
-  switch (key) {
-    case Key::F1:
-      return MenuClick(MenuItem::Contents1);
-    case Key::F2:
-      return MenuClick(MenuItem::Game1);
-    case Key::F4:
-      return MenuClick(MenuItem::mGoHome);
-    case Key::Backspace:
-      return MenuClick(MenuItem::mGoBack);
-    case Key::F7:
-      return MenuClick(MenuItem::mSettings);
-    case Key::F11:
-      return MenuClick(MenuItem::mClue);
-    case Key::F12:
-      return MenuClick(MenuItem::mSolve);
-    default:
-      return false;
-  }
+  static constexpr std::pair<Key, MenuItem> kShortcuts[] = {
+      {Key::F1, MenuItem::Contents1}, {Key::F2, MenuItem::Game1},
+      {Key::F4, MenuItem::mGoHome},   {Key::Backspace, MenuItem::mGoBack},
+      {Key::F7, MenuItem::mSettings}, {Key::F11, MenuItem::mClue},
+      {Key::F12, MenuItem::mSolve},
+  };
+  for (const auto& [shortcut, item] : kShortcuts)
+    if (shortcut == key) return MenuClick(item);
+  return false;
 }
 
 bool Game::MenuClick(MenuItem item) {
-  // Nothing of the game runs while a new one is being set up.
-  const bool gameMenu = c_.mGame && !s_.settingUp;
-  switch (item) {
-    case MenuItem::Game1:
-      if (!gameMenu || !c_.Game1) return false;
-      New1Click();
-      return true;
-    case MenuItem::mGoBack:
-      if (!gameMenu || !c_.mGoBack) return false;
-      mGoBackClick();
-      return true;
-    case MenuItem::mClue:
-      if (!gameMenu || !c_.mClue) return false;
-      Clue1Click();
-      return true;
-    case MenuItem::mSolve:
-      if (!gameMenu || !c_.mSolve) return false;
-      Solve1Click();
-      return true;
-    case MenuItem::mGoHome:
-      if (!gameMenu || !c_.mGoHome) return false;
-      mGoHomeClick();
-      return true;
-    case MenuItem::mSettings:
-      if (!c_.mSettings) return false;
-      Options1Click();
-      return true;
-    case MenuItem::Banner:
-      BannerClick();
-      return true;
-    case MenuItem::Contents1:
-      presentation_.OpenHelp();
-      return true;
+  struct Command {
+    MenuItem item;
+    bool inGameMenu;
+    bool Controls::*enabled;  // nullptr: always enabled
+    void (Game::*run)();
+  };
+  static constexpr Command kCommands[] = {
+      {MenuItem::Game1, true, &Controls::Game1, &Game::New1Click},
+      {MenuItem::mGoBack, true, &Controls::mGoBack, &Game::mGoBackClick},
+      {MenuItem::mClue, true, &Controls::mClue, &Game::Clue1Click},
+      {MenuItem::mSolve, true, &Controls::mSolve, &Game::Solve1Click},
+      {MenuItem::mGoHome, true, &Controls::mGoHome, &Game::mGoHomeClick},
+      {MenuItem::mSettings, false, &Controls::mSettings, &Game::Options1Click},
+      {MenuItem::Banner, false, nullptr, &Game::BannerClick},
+      {MenuItem::Contents1, false, nullptr, &Game::Contents1Click},
+  };
+  for (const Command& command : kCommands) {
+    if (command.item != item) continue;
+    // Nothing of the game runs while a new one is being set up.
+    if (command.inGameMenu && (!c_.mGame || s_.settingUp)) return false;
+    if (command.enabled != nullptr && !(c_.*command.enabled)) return false;
+    (this->*command.run)();
+    return true;
   }
   return false;
 }
@@ -113,6 +96,10 @@ void Game::pOKClick() {
   c_.pPenalty = false;
   presentation_.HideNoticePanel();
   c_.xGame = true;
+}
+
+void Game::Contents1Click() {
+  presentation_.OpenHelp();
 }
 
 void Game::Options1Click() {
