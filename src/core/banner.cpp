@@ -18,6 +18,7 @@ const char* const kMessages[] = {
     "As you connect the numbers correctly, the tunnel is formed.",
     "Once all numbers are in the correct order will you complete the tunnel.",
     "You can also use the arrow keys to control the marking of your tunnel.",
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one message over two lines
     "If the worm is unleashed, you need to complete the tunnel quickly to keep your score as "
     "high as possible.",
     "The game is over if the worm does not get home.",
