@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   auto* layout = new QVBoxLayout(&window);
   auto* label = new QLabel(
       "<h2>Sumburrow</h2><p>The underground is being dug: the game board and its menus are "
-      "not built yet.</p><p>Meanwhile, <code>mazedump</code> prints generated mazes.</p>");
+      "not built yet.</p><p>Meanwhile, <code>mazedump</code> prints generated mazes and "
+      "<code>gamescript</code> plays whole games.</p>");
   label->setAlignment(Qt::AlignCenter);
   layout->addWidget(label);
   window.resize(640, 360);
