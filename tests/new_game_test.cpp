@@ -101,6 +101,9 @@ TEST_F(GameTest, MarkerFilesInTheProgramFolder) {
 TEST_F(GameTest, FirstGameOnlyShowsTheHowToBox) {
   SeedRandom(1);
   game.New1Click();
+  EXPECT_EQ(ui.flashes, std::vector<std::string>{"Building the maze"});
+  EXPECT_EQ(ui.panels, std::vector<std::string>{"Filling the maze"});
+  EXPECT_EQ(ui.panelsHidden, 1);
   EXPECT_EQ(ui.boxes,
             std::vector<std::string>{
                 "Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7"});

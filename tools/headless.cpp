@@ -25,6 +25,8 @@ void RecordingPresentation::Clear() {
   diagnostics.clear();
   records.clear();
   wormSteps.clear();
+  panels.clear();
+  panelsHidden = 0;
   formPaints = drawBoards = helpOpened = 0;
   messagePumps = 0;
 }

@@ -21,8 +21,8 @@ class RecordingPresentation : public Presentation {
   void HideWorm() override {}
   // A window flashes for about 1.2 s with messages running; here they run a few times.
   void FlashMessage(const std::string& text) override;
-  void ShowMessagePanel(const std::string& text) override { panel = text; }
-  void HideMessagePanel() override { panel.clear(); }
+  void ShowMessagePanel(const std::string& text) override { panels.push_back(text); }
+  void HideMessagePanel() override { ++panelsHidden; }
   void ShowNoticePanel(const std::string& text, Colour) override { notices.push_back(text); }
   void HideNoticePanel() override {}
   void PlayCue(const std::string& name) override { cues.push_back(name); }
@@ -47,7 +47,8 @@ class RecordingPresentation : public Presentation {
   std::vector<std::string> diagnostics;
   std::vector<GameRecord> records;
   std::vector<Pos> wormSteps;
-  std::string panel;
+  std::vector<std::string> panels;  // texts of the lasting message panel
+  int panelsHidden = 0;
   int formPaints = 0;
   int drawBoards = 0;
   int helpOpened = 0;
