@@ -37,6 +37,12 @@ struct Neighbour {
   int dir = kNoDirection;
 };
 
+// The four side neighbours in the order the path rules examine them: up, down, right, left.
+inline std::array<Pos, 4> SideNeighbours(Pos p) {
+  return {Pos{p.col, p.row - 1}, Pos{p.col, p.row + 1}, Pos{p.col + 1, p.row},
+          Pos{p.col - 1, p.row}};
+}
+
 struct Cell {
   std::int32_t serial = 0;  // running index in column-major order, from 1
   std::uint16_t step = 0;   // position along the tunnel from the entrance (1); home keeps 0

@@ -130,7 +130,7 @@ class Game {
 
   // Picks.
   bool PickIgnored(Pos cell) const;
-  int YellowNeighbours(Pos cell) const;
+  int PathNeighbours(Pos cell) const;
   struct Trace;
   Trace TracePath(Pos picked) const;
   void AcceptPick(Pos picked, const Trace& trace);

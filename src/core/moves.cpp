@@ -1,5 +1,4 @@
 // Picks: extending the player's path, checking every equation it completes, and winning.
-#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -8,12 +7,6 @@
 
 namespace sb {
 namespace {
-
-// Neighbours in the order the path rules examine them: up, down, right, left.
-std::array<Pos, 4> Neighbours(Pos p) {
-  return {Pos{p.col, p.row - 1}, Pos{p.col, p.row + 1}, Pos{p.col + 1, p.row},
-          Pos{p.col - 1, p.row}};
-}
 
 std::string Equation(std::int64_t a, const char* op, std::int64_t b, std::int64_t c) {
   return std::to_string(a) + op + std::to_string(b) + "=" + std::to_string(c);
@@ -53,13 +46,13 @@ void Game::xGameClick(bool mousePick) {
 
   Cell& picked = s_.board.at(cell);
   if (s_.tailCol != 0) {
-    const int yellow = YellowNeighbours(cell);
-    if (picked.colour == kWhite && yellow > 2) return Flash("Can't go there");
+    const int onPath = PathNeighbours(cell);
+    if (picked.colour == kWhite && onPath > 2) return Flash("Can't go there");
     if (picked.ShowsPath()) {
-      if (yellow <= 1) mGoBackClick();  // the tail: take it back
+      if (onPath <= 1) mGoBackClick();  // the tail: take it back
       return;
     }
-    if (yellow == 0) return Flash("Number not adjacent");
+    if (onPath == 0) return Flash("Number not adjacent");
   }
 
   picked.colour = kYellow;
@@ -87,9 +80,9 @@ bool Game::PickIgnored(Pos cell) const {
   return cell.row != 1;
 }
 
-int Game::YellowNeighbours(Pos cell) const {
+int Game::PathNeighbours(Pos cell) const {
   int count = 0;
-  for (const Pos n : Neighbours(cell))
+  for (const Pos n : SideNeighbours(cell))
     count += s_.board.OnBoard(n.col, n.row) && s_.board.at(n).ShowsPath();
   return count;
 }
@@ -113,7 +106,7 @@ Game::Trace Game::TracePath(Pos picked) const {
     // The surface above the entrance counts as a neighbour.
     int count = board.at(cell).entranceFlag ? 1 : 0;
     Pos next{0, 0};
-    for (const Pos n : Neighbours(cell)) {
+    for (const Pos n : SideNeighbours(cell)) {
       if (!board.OnBoard(n.col, n.row) || !board.at(n).ShowsPath()) continue;
       ++count;
       if (!(n == previous)) next = n;

@@ -19,8 +19,7 @@ void Game::mGoBackClick() {
   // The cell before the tail: a yellow neighbour on the path (a milestone is yellow too, but
   // not on the path, and must not become the tail).
   Pos back{0, 0};
-  for (const Pos n : {Pos{tail.col, tail.row - 1}, Pos{tail.col, tail.row + 1},
-                      Pos{tail.col + 1, tail.row}, Pos{tail.col - 1, tail.row}}) {
+  for (const Pos n : SideNeighbours(tail)) {
     if (board.OnBoard(n.col, n.row) && board.at(n).ShowsPath() && board.at(n).marked) {
       back = n;
       break;
@@ -65,8 +64,7 @@ void Game::mGoHomeClick() {
     }
     int onward = 0;
     Pos next{0, 0};
-    for (const Pos n : {Pos{cell.col, cell.row - 1}, Pos{cell.col, cell.row + 1},
-                        Pos{cell.col + 1, cell.row}, Pos{cell.col - 1, cell.row}}) {
+    for (const Pos n : SideNeighbours(cell)) {
       if (board.OnBoard(n.col, n.row) && board.at(n).ShowsPath() && !(n == previous)) {
         ++onward;
         next = n;
@@ -118,9 +116,10 @@ void Game::Clue1Click() {
     const Cell& cell = board.at(n);
     return cell.marked && cell.ShowsPath() && !cell.homeFlag;
   };
-  if (next.col > 0 && (onPath({next.col, next.row - 1}) || onPath({next.col, next.row + 1}) ||
-                       onPath({next.col + 1, next.row}) || onPath({next.col - 1, next.row})))
-    next = {0, 0};
+  if (next.col > 0) {
+    const auto around = SideNeighbours(next);
+    if (std::any_of(around.begin(), around.end(), onPath)) next = {0, 0};
+  }
   if (next.col <= 0) {
     // The tail is off the tunnel (or home): the clue walks the path back instead.
     mGoBackClick();
