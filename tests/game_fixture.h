@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/game.h"
+#include "core/geometry.h"
 #include "headless.h"
 #include "settings/settings.h"
 #include "util/random.h"
@@ -29,8 +32,8 @@ class GameTest : public ::testing::Test {
 
   // A mouse pick at the centre of a cell.
   void Pick(Pos p) {
-    const int size = game.state().cellSize;
-    game.xGameMouseMove((p.col - 1) * size + 10 + size / 2, (p.row - 1) * size + 10 + size / 2);
+    const PixelPos centre = CellCentre(p, game.state().cellSize);
+    game.xGameMouseMove(centre.x, centre.y);
     game.xGameClick(true);
   }
 
@@ -50,6 +53,37 @@ class GameTest : public ::testing::Test {
   std::vector<Pos> TunnelSpan(size_t first, size_t last) const {
     return {tunnel.begin() + static_cast<long>(first - 1),
             tunnel.begin() + static_cast<long>(last)};
+  }
+
+  // Runs inner once, at the first time the game lets messages run while a flash starting with
+  // prefix shows: an event arriving in the middle of that flash.
+  void DuringFlash(const std::string& prefix, std::function<void()> inner) {
+    const size_t shown = ui.flashes.size();
+    ui.onProcessMessages = [this, shown, prefix, inner, done = false]() mutable {
+      if (done || ui.flashes.size() <= shown || ui.flashes.back().rfind(prefix, 0) != 0) return;
+      done = true;
+      inner();
+    };
+  }
+
+  // Runs inner once, at the k-th time (from 1) the game lets messages run from now on.
+  void DuringPump(int k, std::function<void()> inner) {
+    ui.onProcessMessages = [inner, k, count = 0]() mutable {
+      if (++count == k) inner();
+    };
+  }
+
+  // A side neighbour of cell off the tunnel, below the top row, touching no other path cell:
+  // a place for a wrong answer.
+  Pos OffTunnelNeighbour(Pos cell) {
+    for (const Pos n : SideNeighbours(cell)) {
+      if (!game.board().OnBoard(n.col, n.row) || n.row == 1 || At(n).onTunnel) continue;
+      int pathCells = 0;
+      for (const Pos m : SideNeighbours(n))
+        pathCells += game.board().OnBoard(m.col, m.row) && At(m).ShowsPath();
+      if (pathCells == 1) return n;
+    }
+    return {0, 0};
   }
 
   Settings settings;

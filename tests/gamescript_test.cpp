@@ -91,11 +91,37 @@ TEST(Gamescript, KeysTimersAndCommandsReport) {
   EXPECT_TRUE(reports[11]["records"].toArray().isEmpty());
 }
 
+TEST(Gamescript, EventsInsideACommandAndAGameThatStaysOver) {
+  // OK with no panel showing, after a solve: the board stays off and a pick wins nothing.
+  const std::vector<QJsonObject> solved = Play("seed 4\nnew\nsolve\nok\npick 14 10\n");
+  ASSERT_EQ(solved.size(), 5u);
+  EXPECT_FALSE(solved[3]["enabled"].toObject()["xGame"].toBool());
+  EXPECT_EQ(solved[4]["counter"].toString(), "0");
+  EXPECT_TRUE(solved[4]["flashes"].toArray().isEmpty());
+  EXPECT_TRUE(solved[4]["gameOver"].toBool());
+
+  // The worm timer fires while a wrong answer flashes, and F12 there is refused; what the inner
+  // events showed is part of the pick's report. An inside line that never gets its turn says so.
+  const std::vector<QJsonObject> reports = Play(
+      "seed 4\nset Timed 1\nnew\npick 6 2\ninside 3 tick gTimer\ninside 4 key F12\n"
+      "pick 5 2\ninside 99 key F2\npick 5 3\n");
+  ASSERT_EQ(reports.size(), 9u);
+  const QJsonObject& wrong = reports[6];
+  ASSERT_EQ(wrong["flashes"].toArray().size(), 2);
+  EXPECT_TRUE(wrong["flashes"].toArray()[0].toString().startsWith("Incorrect"));
+  EXPECT_EQ(wrong["flashes"].toArray()[1].toString(), "Unleashing the worm");
+  EXPECT_EQ(wrong["cues"].toArray(), (QJsonArray{"Wrong", "TimerStart"}));
+  EXPECT_FALSE(wrong["gameOver"].toBool());
+  EXPECT_TRUE(wrong["records"].toArray().isEmpty());
+  EXPECT_EQ(wrong["tail"].toArray(), (QJsonArray{6, 2}));
+  EXPECT_TRUE(reports[8]["error"].toString().contains("never ran"));
+}
+
 TEST(Gamescript, BadCommandsSayWhyAndPlayGoesOn) {
   const std::vector<QJsonObject> reports = Play(
       "fly away\nset handicap 5\nset Volume 1\nkey Escape\ntick xTimer\npick 3\n"
-      "picture 0 5\n\nnew\n");
-  ASSERT_EQ(reports.size(), 8u);
+      "picture 0 5\ninside 0 new\ninside 2 inside 3 new\n\nnew\n");
+  ASSERT_EQ(reports.size(), 10u);
   for (size_t i = 0; i + 1 < reports.size(); ++i)
     EXPECT_FALSE(reports[i]["error"].toString().isEmpty())
         << reports[i]["command"].toString().toStdString();

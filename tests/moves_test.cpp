@@ -54,8 +54,8 @@ TEST_F(MovesTest, WrongAnswerCostsByHandicapThenGoesBack) {
       {0, 12, 20 - 12 / 3 - 12 / 7},  // 4, then go back costs 1 more
       {-1, 12, 20 - 12 / 5 - 12 / 5},
       {1, 12, 20 - 12 / 2 - 12 / 10},
-      {1, 3, 0},   // 3 div 2 = 1 is charged, then go back's 3 div 10 = 0 resets the score
-      {-1, 4, 0},  // 4 div 5 = 0 resets the score at once
+      {1, 3, 20 - 1},  // 3 div 2 = 1 is charged; go back's 3 div 10 = 0 costs nothing
+      {-1, 4, 20},     // 4 div 5 = 0 and 4 div 5 = 0: nothing is charged
   };
   for (const Case& c : cases) {
     settings.handicap = c.handicap;
@@ -172,7 +172,8 @@ TEST_F(MovesTest, SilentlyIgnoredPicks) {
   };
   const int size = game.state().cellSize;
   const auto centre = [size](Pos p) {
-    return std::pair{(p.col - 1) * size + 10 + size / 2, (p.row - 1) * size + 10 + size / 2};
+    const PixelPos pixel = CellCentre(p, size);
+    return std::pair{pixel.x, pixel.y};
   };
   const Pos home = tunnel.back();
   const Case cases[] = {

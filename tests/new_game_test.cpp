@@ -22,13 +22,13 @@ TEST_F(GameTest, NewGameSetsEverythingUp) {
   EXPECT_EQ(c.LB,
             std::string(25, ' ') + "Tunnel length is " + std::to_string(game.board().tunnelLength));
   EXPECT_TRUE(c.xGame && c.Game1 && c.mGame && c.mSolve && c.mClue && c.mGoBack && c.mUndo &&
-              c.mSave && c.bTimer.enabled && c.UserLevel && c.bNewWords);
-  EXPECT_FALSE(c.mSettings || c.mGoHome || c.gTimer.enabled);
-  EXPECT_EQ(c.mTimer.enabled, settings.Morphing);
-  EXPECT_GE(c.mTimer.interval, 1000);
-  EXPECT_LE(c.mTimer.interval, 20000);
-  EXPECT_EQ(c.mTimer.interval % 1000, 0);
-  EXPECT_EQ(c.gTimer.interval, 30 * 1000);  // lower penalties: 30 s before the worm
+              c.mSave && c.bTimer.enabled() && c.UserLevel && c.bNewWords);
+  EXPECT_FALSE(c.mSettings || c.mGoHome || c.gTimer.enabled());
+  EXPECT_EQ(c.mTimer.enabled(), settings.Morphing);
+  EXPECT_GE(c.mTimer.interval(), 1000);
+  EXPECT_LE(c.mTimer.interval(), 20000);
+  EXPECT_EQ(c.mTimer.interval() % 1000, 0);
+  EXPECT_EQ(c.gTimer.interval(), 30 * 1000);  // lower penalties: 30 s before the worm
   EXPECT_EQ(s.wormPhase, 'W');
   EXPECT_EQ(s.wormCol, 0);
   EXPECT_EQ(Tail(), Entrance());
@@ -65,7 +65,7 @@ TEST_F(GameTest, LevelParametersAndClueStock) {
     EXPECT_EQ(game.controls().mClueCaption, "Clue (" + std::to_string(c.clues) + ")");
     EXPECT_EQ(game.state().pop, c.pop);
     EXPECT_EQ(game.state().delay, c.delay);
-    EXPECT_EQ(game.controls().gTimer.interval, c.delay * 1000);
+    EXPECT_EQ(game.controls().gTimer.interval(), c.delay * 1000);
   }
 }
 
@@ -163,12 +163,15 @@ TEST_F(GameTest, MilestonesMarkTunnelCellsYellow) {
   EXPECT_GT(games_with_milestones, 10);
 }
 
-TEST_F(GameTest, AddScoreOfZeroAlwaysResets) {
+TEST_F(GameTest, AddScoreOfZeroChangesNothing) {
   NewGame();
   game.AddScore(25);
   game.AddScore(-3);
   EXPECT_EQ(game.controls().Counter, "22/" + std::to_string(game.board().maxScore));
   game.AddScore(0);
+  EXPECT_EQ(Score(), 22);
+  EXPECT_EQ(game.controls().Counter, "22/" + std::to_string(game.board().maxScore));
+  NewGame();  // only a new game (and solve, and the worm's failure) resets it
   EXPECT_EQ(game.controls().Counter, "0/" + std::to_string(game.board().maxScore));
 }
 

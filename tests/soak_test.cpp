@@ -1,11 +1,14 @@
 // Thousands of random games: random settings, picks, keys, commands and timer ticks, some of them
-// arriving while another command lets messages run. After every action the board must be sound.
+// arriving while another command lets messages run. After every action the board must be sound,
+// a game that has ended must stay as it ended, and every game is recorded once, truly.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <set>
 
 #include "core/game.h"
+#include "core/geometry.h"
 #include "headless.h"
 #include "maze_checks.h"
 #include "util/random.h"
@@ -29,6 +32,42 @@ TunnelShape ShapeOf(const Board& board) {
   return shape;
 }
 
+// What each game showed, told apart by the worm sprites that only a new game hides.
+class SoakPresentation : public RecordingPresentation {
+ public:
+  struct Seen {
+    int completed = 0;  // "Tunnel Complete" flashed
+    int overs = 0;      // the game-over tune (solve, or the worm's failure) played
+    std::vector<std::string> results;
+  };
+
+  void HideWorm() override { ++game; }
+  void FlashMessage(const std::string& text) override {
+    if (text == "Tunnel Complete") ++seen[game].completed;
+    RecordingPresentation::FlashMessage(text);
+  }
+  void PlayCue(const std::string& name) override {
+    if (name == "sbOver.mp3") ++seen[game].overs;
+    RecordingPresentation::PlayCue(name);
+  }
+  void RecordGame(const GameRecord& record) override {
+    seen[game].results.push_back(record.result);
+    RecordingPresentation::RecordGame(record);
+  }
+
+  int game = 0;
+  std::map<int, Seen> seen;
+};
+
+// How a finished game stood, to be kept by everything that happens afterwards.
+struct EndedGame {
+  int game = -1;
+  std::int64_t score = 0;
+  std::string counter;
+  Pos tail;
+  std::vector<bool> marked;
+};
+
 class Soak {
  public:
   Soak() : dice_(20261207) {}
@@ -41,13 +80,17 @@ class Soak {
       TakeShape();
       const int actions = Roll(10, 90);
       for (int a = 0; a < actions; ++a) {
+        const std::string where = "game " + std::to_string(g) + " action " + std::to_string(a);
+        const EndedGame before = Snapshot();
         inside_ = Roll(0, 9) == 0;  // one action in ten gets events inside its waits
         Act();
         inside_ = false;
-        Check("game " + std::to_string(g) + " action " + std::to_string(a));
+        Check(where);
+        CheckEndedGameKept(before, where);
         if (::testing::Test::HasFatalFailure()) return;
       }
     }
+    CheckRecords();
     EXPECT_GT(won_, 20);
     EXPECT_GT(records_, kGames / 3);
   }
@@ -89,8 +132,8 @@ class Soak {
   Pos Tail() const { return {game_.state().tailCol, game_.state().tailRow}; }
 
   void PickCell(Pos p) {
-    const int size = game_.state().cellSize;
-    game_.xGameMouseMove((p.col - 1) * size + 10 + size / 2, (p.row - 1) * size + 10 + size / 2);
+    const PixelPos centre = CellCentre(p, game_.state().cellSize);
+    game_.xGameMouseMove(centre.x, centre.y);
     game_.xGameClick(true);
   }
 
@@ -114,9 +157,9 @@ class Soak {
     game_.xGameClick(true);
   }
 
-  // What can happen while a command waits: ticks, a pick, a key.
+  // What can happen while a command waits: ticks, a pick, the notice panel's OK, a key.
   void LightAction() {
-    switch (Roll(0, 5)) {
+    switch (Roll(0, 6)) {
       case 0:
         return game_.gTimerTimer();
       case 1:
@@ -126,8 +169,13 @@ class Soak {
       case 3:
         return RandomPick();
       case 4:
-        game_.Press(Chance(10) ? Key::F2 : Key::Backspace);
+        return game_.pOKClick();
+      case 5: {
+        static constexpr Key kKeys[] = {Key::Backspace, Key::F11,   Key::F12,
+                                        Key::F4,        Key::Enter, Key::F2};
+        game_.Press(kKeys[Chance(5) ? 5 : Roll(0, 4)]);
         return;
+      }
       default:
         game_.Press(static_cast<Key>(Roll(0, 3)));
         return;
@@ -150,6 +198,49 @@ class Soak {
     if ((key == Key::F12 || key == Key::F2 || key == Key::F7) && !Chance(15)) return RandomPick();
     game_.Press(key);
     if (Chance(3)) game_.MenuClick(MenuItem::Banner);
+    if (Chance(2)) game_.pOKClick();
+  }
+
+  EndedGame Snapshot() const {
+    EndedGame ended;
+    if (!game_.state().gameOver) return ended;
+    ended.game = ui_.game;
+    ended.score = game_.state().score;
+    ended.counter = game_.controls().Counter;
+    ended.tail = Tail();
+    game_.board().ForEachCell(
+        [&](int, int, const Cell& cell) { ended.marked.push_back(cell.marked); });
+    return ended;
+  }
+
+  // A game that had ended before the action (its winning crawl included) is left as it was,
+  // unless a new game replaced it.
+  void CheckEndedGameKept(const EndedGame& before, const std::string& where) {
+    if (before.game < 0 || before.game != ui_.game) return;
+    const EndedGame after = Snapshot();
+    ASSERT_EQ(after.game, before.game) << where << ": an ended game came back to life";
+    ASSERT_EQ(after.score, before.score) << where;
+    ASSERT_EQ(after.counter, before.counter) << where;
+    ASSERT_EQ(after.tail, before.tail) << where;
+    ASSERT_EQ(after.marked, before.marked) << where << ": the path changed";
+  }
+
+  // Each game is recorded at most once, with the result it showed: a win after "Tunnel
+  // Complete", given up or lost after the game-over tune, abandoned after neither.
+  void CheckRecords() {
+    for (const auto& [game, seen] : ui_.seen) {
+      ASSERT_LE(seen.results.size(), 1u) << "game " << game << " recorded twice";
+      if (seen.results.empty()) continue;
+      const std::string& result = seen.results[0];
+      if (result == "W") {
+        EXPECT_TRUE(seen.completed > 0 && seen.overs == 0) << "game " << game;
+      } else if (result == "G" || result == "L") {
+        EXPECT_TRUE(seen.overs > 0 && seen.completed == 0) << "game " << game << " " << result;
+      } else {
+        EXPECT_EQ(result, "A") << "game " << game;
+        EXPECT_TRUE(seen.overs == 0 && seen.completed == 0) << "game " << game;
+      }
+    }
   }
 
   void Check(const std::string& where) {
@@ -176,7 +267,7 @@ class Soak {
     ASSERT_TRUE(c.Counter == ScoreCaption(s.score, board.maxScore) ||
                 (c.Counter == "0" && s.score == 0))
         << where << ": " << c.Counter << " for " << s.score;
-    CheckPath(where);
+    if (!s.gameOver) CheckPath(where);
     for (const GameRecord& record : ui_.records) {
       ++records_;
       won_ += record.result == "W";
@@ -184,11 +275,13 @@ class Soak {
     }
     ui_.records.clear();
     ui_.diagnostics.clear();
+    ui_.flashes.clear();
+    ui_.cues.clear();
+    ui_.wormSteps.clear();
   }
 
-  // The marked cells hang together from the start of the path, and the tail is one of them.
-  // Home is marked from the start (a clue may lead the path through it), and so is the
-  // tunnel's entrance when the player starts elsewhere.
+  // In play, the marked cells hang together from the start of the path, and the tail is one of
+  // them. Home is marked from the start (a clue may lead the path through it).
   void CheckPath(const std::string& where) {
     const Board& board = game_.board();
     const Pos start = board.Entrance();
@@ -196,8 +289,7 @@ class Soak {
     std::pair<int, int> home;
     board.ForEachCell([&](int col, int row, const Cell& cell) {
       if (cell.homeFlag) home = {col, row};
-      const bool otherStart = cell.entranceFlag && !(start == Pos{col, row});
-      if (cell.marked && !otherStart) marked.insert({col, row});
+      if (cell.marked) marked.insert({col, row});
     });
     const Pos tail = Tail();
     ASSERT_TRUE(tail.col == 0 || marked.count({tail.col, tail.row}))
@@ -219,7 +311,7 @@ class Soak {
   }
 
   Settings settings_;
-  RecordingPresentation ui_;
+  SoakPresentation ui_;
   Game game_{settings_, ui_};
   std::mt19937 dice_;  // the test's own dice, apart from the game's generator
   TunnelShape shape_;

@@ -40,8 +40,11 @@ TEST(Random, SameSeedSameSequence) {
   for (int i = 0; i < 50; ++i)
     second.push_back(Random(1000));
   EXPECT_EQ(first, second);
+  std::vector<int> other;
   SeedRandom(43);
-  EXPECT_NE(Random(1000000), first[0] * 0 + Random(1000000));  // the sequence moves on
+  for (int i = 0; i < 50; ++i)
+    other.push_back(Random(1000));
+  EXPECT_NE(other, first);  // another seed, another sequence
 }
 
 TEST(Delay, PumpsUntilTheTimeHasPassed) {

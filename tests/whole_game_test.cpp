@@ -53,8 +53,8 @@ TEST_F(GameTest, WonByFollowingTheTunnel) {
     });
     const Controls& k = game.controls();
     EXPECT_TRUE(k.mSettings && k.mGame);
-    EXPECT_FALSE(k.xGame || k.mClue || k.mSolve || k.mGoBack || k.mGoHome || k.gTimer.enabled ||
-                 k.mTimer.enabled);
+    EXPECT_FALSE(k.xGame || k.mClue || k.mSolve || k.mGoBack || k.mGoHome || k.gTimer.enabled() ||
+                 k.mTimer.enabled());
     EXPECT_EQ(game.state().guidanceText, "");
     Pick(tunnel[1]);  // further picks are ignored
     EXPECT_EQ(ui.records.size(), 1u);
@@ -78,7 +78,7 @@ TEST_F(GameTest, WonAfterWrongAnswersGoBacksAndClues) {
   At(wrong).number = 50000;
 
   std::int64_t expected = 0;
-  const auto charge = [&](std::int64_t amount) { expected = amount == 0 ? 0 : expected + amount; };
+  const auto charge = [&](std::int64_t amount) { expected += amount; };
   Pick(tunnel[1]);
   Pick(wrong);  // 50000 is no answer: 50000 div 3, then its go back 50000 div 7
   charge(-(50000 / 3));
@@ -102,6 +102,23 @@ TEST_F(GameTest, WonAfterWrongAnswersGoBacksAndClues) {
   EXPECT_EQ(Score(), expected);
   ASSERT_EQ(ui.records.size(), 1u);
   EXPECT_EQ(ui.records[0].result, "W");
+}
+
+TEST_F(GameTest, FollowingTheTunnelAlwaysWinsPastMilestones) {
+  settings.Milestones = true;
+  int besideHome = 0;  // games with a milestone on the cell before home
+  for (int length = 1; length <= 4; ++length) {
+    settings.tbTunnelLength = length;
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+      settings.MarkEntrance = seed % 4 != 0;  // without it the entrance is the first pick
+      NewGame(seed);
+      besideHome += At(tunnel[tunnel.size() - 2]).IsMilestone();
+      PickAll(TunnelSpan(settings.MarkEntrance ? 2 : 1, tunnel.size() - 1));
+      ASSERT_EQ(ui.records.size(), 1u) << "length " << length << " seed " << seed;
+      EXPECT_EQ(ui.records[0].result, "W") << "length " << length << " seed " << seed;
+    }
+  }
+  EXPECT_GT(besideHome, 0);
 }
 
 TEST_F(GameTest, AbandonedGamesAreRecordedOnlyAfterAPick) {
@@ -189,7 +206,7 @@ TEST_F(GameTest, AWormTickDuringAWormStepDoesNothing) {
   EXPECT_GT(pumps, 2);
   EXPECT_EQ(ui.wormSteps, std::vector<Pos>{Entrance()});  // one step only
   EXPECT_EQ((Pos{game.state().wormCol, game.state().wormRow}), tunnel[1]);
-  EXPECT_TRUE(game.controls().gTimer.enabled);
+  EXPECT_TRUE(game.controls().gTimer.enabled());
 }
 
 TEST_F(GameTest, ANewGameDuringTheCrawlHomeStopsTheCrawl) {

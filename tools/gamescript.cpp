@@ -9,8 +9,10 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/game.h"
+#include "core/geometry.h"
 #include "headless.h"
 #include "json.h"
 #include "settings/settings.h"
@@ -66,7 +68,9 @@ QString ColourName(sb::Colour colour) {
 }
 
 QJsonObject Timer(const sb::TimerState& timer) {
-  return {{"enabled", timer.enabled}, {"interval", timer.interval}};
+  return {{"enabled", timer.enabled()},
+          {"interval", timer.interval()},
+          {"restarts", static_cast<qint64>(timer.restarts())}};
 }
 
 QJsonObject Report(const std::string& command, const Game& game,
@@ -83,7 +87,6 @@ QJsonObject Report(const std::string& command, const Game& game,
   QJsonObject report{
       {"command", QString::fromStdString(command)},
       {"flashes", Strings(presentation.flashes)},
-      {"notices", Strings(presentation.notices)},
       {"boxes", Strings(presentation.boxes)},
       {"cues", Strings(presentation.cues)},
       {"records", records},
@@ -113,6 +116,8 @@ QJsonObject Report(const std::string& command, const Game& game,
       {"worm", sb::PosToJson({s.wormCol, s.wormRow})},
       {"tunnelLength", board.tunnelLength},
       {"penaltyVisible", c.pPenalty},
+      {"notice", QString::fromStdString(c.pPenalty ? c.lPenalty : std::string())},
+      {"gameOver", s.gameOver},
   };
   if (!presentation.diagnostics.empty())
     report.insert("diagnostics", Strings(presentation.diagnostics));
@@ -142,10 +147,67 @@ void Print(const QJsonObject& object) {
   std::fflush(stdout);
 }
 
+// A command to run while the next command lets messages run, at the given time it does so.
+struct InsideEvent {
+  long at = 0;
+  std::string line;
+  bool ran = false;
+};
+
 struct Session {
   sb::Settings settings;
   sb::RecordingPresentation presentation;
   Game game{settings, presentation};
+  std::vector<InsideEvent> queued;   // for the next command
+  std::vector<InsideEvent> running;  // for the command being run
+  long pumps = 0;
+
+  // Runs one line of the script: an "inside" line waits for the next command, any other command
+  // runs now with the waiting lines fired inside it.
+  std::string RunLine(const std::string& line, bool* show) {
+    std::istringstream args(line);
+    std::string verb;
+    args >> verb;
+    if (verb == "inside") return Queue(args);
+    running = std::move(queued);
+    queued.clear();
+    pumps = 0;
+    presentation.onProcessMessages = [this] { FireInside(); };
+    std::string error = Run(verb, args, show);
+    presentation.onProcessMessages = nullptr;
+    for (const InsideEvent& event : running) {
+      if (event.ran) continue;
+      if (!error.empty()) error += "; ";
+      error += "inside " + std::to_string(event.at) + " " + event.line + ": never ran (" + verb +
+               " let messages run " + std::to_string(pumps) + " times)";
+    }
+    running.clear();
+    return error;
+  }
+
+  std::string Queue(std::istringstream& args) {
+    InsideEvent event;
+    if (!(args >> event.at) || event.at < 1) return "inside takes a count from 1 and a command";
+    std::getline(args >> std::ws, event.line);
+    std::istringstream inner(event.line);
+    std::string verb;
+    if (!(inner >> verb) || verb == "inside") return "inside takes a command to run";
+    queued.push_back(event);
+    return {};
+  }
+
+  void FireInside() {
+    ++pumps;
+    for (InsideEvent& event : running) {
+      if (event.ran || event.at != pumps) continue;
+      event.ran = true;
+      std::istringstream args(event.line);
+      std::string verb;
+      args >> verb;
+      bool ignored = false;
+      Run(verb, args, &ignored);
+    }
+  }
 
   // Runs one command; an empty result means it went well, otherwise it says what was wrong.
   std::string Run(const std::string& verb, std::istringstream& args, bool* show) {
@@ -172,10 +234,9 @@ struct Session {
       int y = 0;
       if (!(args >> x >> y)) return verb + " takes two whole numbers";
       if (verb == "pick") {
-        // The centre of cell x, y.
-        const int size = game.state().cellSize;
-        x = (x - 1) * size + 10 + size / 2;
-        y = (y - 1) * size + 10 + size / 2;
+        const sb::PixelPos centre = sb::CellCentre({x, y}, game.state().cellSize);
+        x = centre.x;
+        y = centre.y;
       }
       game.xGameMouseMove(x, y);
       game.xGameClick(true);
@@ -215,12 +276,12 @@ int main() {
   Session session;
   std::string line;
   while (std::getline(std::cin, line)) {
-    std::istringstream args(line);
+    std::istringstream words(line);
     std::string verb;
-    if (!(args >> verb)) continue;  // blank line
+    if (!(words >> verb)) continue;  // blank line
     session.presentation.Clear();
     bool show = false;
-    const std::string error = session.Run(verb, args, &show);
+    const std::string error = session.RunLine(line, &show);
     QJsonObject report = Report(line, session.game, session.presentation, show);
     if (!error.empty()) report.insert("error", QString::fromStdString(error));
     Print(report);

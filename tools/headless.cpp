@@ -19,7 +19,6 @@ void RecordingPresentation::ProcessMessages() {
 
 void RecordingPresentation::Clear() {
   flashes.clear();
-  notices.clear();
   boxes.clear();
   cues.clear();
   diagnostics.clear();

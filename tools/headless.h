@@ -23,8 +23,6 @@ class RecordingPresentation : public Presentation {
   void FlashMessage(const std::string& text) override;
   void ShowMessagePanel(const std::string& text) override { panels.push_back(text); }
   void HideMessagePanel() override { ++panelsHidden; }
-  void ShowNoticePanel(const std::string& text, Colour) override { notices.push_back(text); }
-  void HideNoticePanel() override {}
   void PlayCue(const std::string& name) override { cues.push_back(name); }
   void ProcessMessages() override;
   void Delay(int) override { ProcessMessages(); }
@@ -41,7 +39,6 @@ class RecordingPresentation : public Presentation {
   void Clear();
 
   std::vector<std::string> flashes;
-  std::vector<std::string> notices;
   std::vector<std::string> boxes;
   std::vector<std::string> cues;
   std::vector<std::string> diagnostics;

@@ -46,11 +46,11 @@ std::string Example() {
 
 void Game::NextBannerMessage() {
   if (!c_.Banner) {
-    c_.bTimer.enabled = false;
+    c_.bTimer.Stop();
     c_.LB.clear();
     return;
   }
-  c_.bTimer.enabled = false;
+  c_.bTimer.Stop();
   ++s_.bannerMessage;
   if (s_.bannerMessage > kMessageCount) {
     // A full cycle has scrolled by: the banner rests until the game calls again.
@@ -60,11 +60,11 @@ void Game::NextBannerMessage() {
   std::string message = s_.guidanceText.empty() ? RuleMessage(s_.bannerMessage) : s_.guidanceText;
   if (message.find("like") != std::string::npos) message += Example();
   c_.LB = std::string(15, ' ') + message + " ";
-  c_.bTimer.enabled = true;
+  c_.bTimer.Start();
 }
 
 void Game::bTimerTimer() {
-  if (!c_.bTimer.enabled) return;
+  if (!c_.bTimer.enabled()) return;
   if (c_.LB.empty()) return NextBannerMessage();
   c_.LB.erase(0, 1);
 }
@@ -72,7 +72,7 @@ void Game::bTimerTimer() {
 void Game::BannerClick() {
   c_.Banner = !c_.Banner;
   s_.bannerMessage = 0;
-  c_.bTimer.enabled = c_.Banner;
+  c_.bTimer.SetEnabled(c_.Banner);
   if (c_.Banner) {
     NextBannerMessage();
   } else {

@@ -2,7 +2,9 @@
 #include "core/board.h"
 
 #include <algorithm>
+#include <climits>
 
+#include "core/geometry.h"
 #include "util/random.h"
 
 namespace sb {
@@ -14,7 +16,24 @@ bool InStore(int col, int row) {
   return col >= 0 && col < Board::kStoreSize && row >= 0 && row < Board::kStoreSize;
 }
 
+int PixelToIndex(int pixel, int cellSize) {
+  const std::int64_t index = (static_cast<std::int64_t>(pixel) - kBoardMargin) / cellSize + 1;
+  return static_cast<int>(std::clamp<std::int64_t>(index, INT_MIN, INT_MAX));
+}
+
 }  // namespace
+
+Pos CellUnderPixel(int x, int y, int cellSize) {
+  if (cellSize < 1) return {0, 0};
+  return {PixelToIndex(x, cellSize), PixelToIndex(y, cellSize)};
+}
+
+Pos Board::TunnelEntrance() const {
+  if (at(Entrance()).entranceFlag) return Entrance();
+  for (int col = 1; col <= boardWidth; ++col)
+    if (at(col, 1).entranceFlag) return {col, 1};
+  return Entrance();
+}
 
 void Board::SetSize(int width, int height) {
   boardWidth = static_cast<std::uint16_t>(std::clamp(width, kMinWidth, kMaxWidth));
@@ -85,7 +104,7 @@ Pos Board::NextMarkedNeighbour(int col, int row) {
 }
 
 void Board::CheckTunnelLinks() const {
-  Pos cell = Entrance();
+  Pos cell = TunnelEntrance();
   // A tunnel visits each used cell at most once; a longer walk would be a loop.
   for (int walked = 0; walked <= boardWidth * boardHeight; ++walked) {
     if (cell.col <= 0 || at(cell).homeFlag) return;
@@ -94,7 +113,7 @@ void Board::CheckTunnelLinks() const {
 }
 
 Pos Board::FindTunnelStep(int n) const {
-  Pos cell = Entrance();
+  Pos cell = TunnelEntrance();
   if (n <= 0) return cell;
   int lastStep = 0;
   for (int walked = 0; walked <= boardWidth * boardHeight; ++walked) {
@@ -141,7 +160,7 @@ Neighbour Board::RandomFreeNeighbour(int col, int row) const {
 
 std::vector<Pos> Board::TunnelCells() const {
   std::vector<Pos> cells;
-  Pos cell = Entrance();
+  Pos cell = TunnelEntrance();
   while (cell.col > 0 && static_cast<int>(cells.size()) < boardWidth * boardHeight) {
     cells.push_back(cell);
     if (at(cell).homeFlag) break;

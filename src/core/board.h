@@ -44,9 +44,10 @@ inline std::array<Pos, 4> SideNeighbours(Pos p) {
 }
 
 struct Cell {
-  std::int32_t serial = 0;  // running index in column-major order, from 1
-  std::uint16_t step = 0;   // position along the tunnel from the entrance (1); home keeps 0
-  std::int32_t number = 0;  // 0: no number, neither drawn nor pickable
+  std::int32_t serial = 0;       // running index in column-major order, from 1
+  std::uint16_t step = 0;        // position along the tunnel from the entrance (1); home keeps 0
+  std::int32_t number = 0;       // 0: no number, neither drawn nor pickable
+  std::int32_t eatenNumber = 0;  // what the worm ate here; the equations still read it
   bool entranceFlag = false;
   bool homeFlag = false;
   bool onTunnel = false;       // part of the carved main tunnel
@@ -57,6 +58,10 @@ struct Cell {
   Colour colour = kWhite;
 
   int LinkCount() const { return link[0] + link[1] + link[2] + link[3]; }
+  // The number an equation reads: what the cell holds, or held before the worm ate it.
+  std::int64_t EquationNumber() const { return number != 0 ? number : eatenNumber; }
+  // A milestone: a tunnel cell shown yellow from the start that the path has not taken yet.
+  bool IsMilestone() const { return colour == kYellow && !marked; }
   // Shown as the player's path: yellow, or a path cell that a path check highlighted in lime.
   bool ShowsPath() const { return colour == kYellow || (colour == kLime && marked); }
   void ClearLinks() { link = {}; }
@@ -98,7 +103,11 @@ class Board {
   bool OnBoard(int col, int row) const {
     return col >= 1 && col <= boardWidth && row >= 1 && row <= boardHeight;
   }
+  // Where the player's path starts: the tunnel's entrance, or the player's first pick when the
+  // entrance was not marked.
   Pos Entrance() const { return {entranceCol, entranceRow}; }
+  // The generated tunnel's own first cell, wherever the player started.
+  Pos TunnelEntrance() const;
 
   // Calls fn(col, row, cell) for every used cell in column-major order.
   template <typename Fn>

@@ -1,5 +1,6 @@
-// The game's shared pieces: construction, the score, stopping a game, flash messages, the
-// statistics record and the guard against a new game starting inside a command.
+// The game's shared pieces: construction, the score, the end of a game and its record, flash
+// messages, and the guards that keep a command from acting on a game that ended or was replaced
+// while it waited.
 #include "core/game.h"
 
 #include <algorithm>
@@ -26,14 +27,23 @@ void Game::Diagnostic(const std::string& text) {
 }
 
 void Game::AddScore(std::int64_t delta) {
-  s_.score = delta == 0 ? 0 : s_.score + delta;
+  // A charge that truncates to nothing (a wrong 3 at lower penalties) costs nothing; it must not
+  // wipe the score the way a reset does.
+  if (delta == 0) return;
+  s_.score += delta;
+  c_.Counter = ScoreCaption(s_.score, s_.board.maxScore);
+  presentation_.ProcessMessages();
+}
+
+void Game::ResetScore() {
+  s_.score = 0;
   c_.Counter = ScoreCaption(s_.score, s_.board.maxScore);
   presentation_.ProcessMessages();
 }
 
 void Game::StopGame() {
-  c_.bTimer.enabled = false;
-  c_.gTimer.enabled = false;
+  c_.bTimer.Stop();
+  c_.gTimer.Stop();
   c_.mSave = false;
   c_.mSolve = false;
   c_.mClue = false;
@@ -51,13 +61,13 @@ bool Game::LetMessagesRun() {
 }
 
 void Game::Flash(const std::string& text) {
-  // The board takes no picks while the message flashes, then goes back to what it was (unless
-  // a new game, started meanwhile, has set it).
+  // The board takes no picks while the message flashes, then goes back to what it was, unless
+  // the game ended or a new one began meanwhile: those have set the board themselves.
   const bool tookPicks = c_.xGame;
   const unsigned generation = generation_;
   c_.xGame = false;
   presentation_.FlashMessage(text);
-  if (SameGame(generation)) c_.xGame = tookPicks;
+  if (Live(generation)) c_.xGame = tookPicks;
 }
 
 void Game::RedrawCell(Pos cell, Colour colour) {
@@ -68,12 +78,20 @@ void Game::RedrawCell(Pos cell, Colour colour) {
   presentation_.DrawCellNumber(cell.col, cell.row, colour);
 }
 
-void Game::Record(const std::string& result) {
+// From here on the game takes no picks, no path commands and no charges; the first end wins, so
+// a worm that fails and then runs solve stays a loss.
+void Game::EndGame(char result) {
+  if (s_.gameOver) return;
+  s_.gameOver = true;
+  s_.result = result;
+}
+
+void Game::Record(char result) {
   if (!gameOpen_) return;
   gameOpen_ = false;
   GameRecord record;
   record.tag = "sumburrow";
-  record.result = result;
+  record.result = std::string(1, result);
   record.level = settings_.UserLevel >= 0 ? settings_.UserLevel + 1 : 0;
   record.handicap = -Handicap();  // the file counts -1 as easy, the setting as higher penalties
   const std::int64_t maxScore = s_.board.maxScore;
@@ -88,9 +106,10 @@ void Game::Record(const std::string& result) {
 }
 
 void Game::RecordAbandonedGame() {
-  // A new game started during the crawl home still leaves the last one won.
-  if (gameOpen_ && tunnelCompleted_) Record("W");
-  if (gameOpen_ && acceptedPicks_ > 0) Record("A");
+  // A game that had ended but was not recorded yet (a new game began during the crawl home or
+  // the worm's last flash) keeps its result; one left in play after a pick counts as abandoned.
+  if (s_.result != 0) Record(s_.result);
+  if (acceptedPicks_ > 0) Record('A');
   gameOpen_ = false;
 }
 

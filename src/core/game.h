@@ -12,13 +12,41 @@
 
 namespace sb {
 
-struct TimerState {
-  bool enabled = false;
-  int interval = 0;  // milliseconds
+// A timer of the main window as the rules run it. The window mirrors it onto a real timer and
+// restarts the real countdown exactly when restarts() has changed since it last looked, so a stop
+// and a start between two looks still restart it, and a timer left running is never disturbed.
+class TimerState {
+ public:
+  explicit TimerState(int interval) : interval_(interval) {}
+
+  bool enabled() const { return enabled_; }
+  int interval() const { return interval_; }  // milliseconds
+  // How many times the countdown has started afresh.
+  unsigned restarts() const { return restarts_; }
+
+  // A stopped timer starts counting down afresh; a running one runs on undisturbed.
+  void Start() {
+    if (!enabled_) ++restarts_;
+    enabled_ = true;
+  }
+  void Stop() { enabled_ = false; }
+  void SetEnabled(bool on) { on ? Start() : Stop(); }
+  // A running timer given a new interval counts down afresh.
+  void SetInterval(int ms) {
+    if (ms != interval_ && enabled_) ++restarts_;
+    interval_ = ms;
+  }
+
   bool operator==(const TimerState&) const = default;
+
+ private:
+  bool enabled_ = false;
+  int interval_;
+  unsigned restarts_ = 0;
 };
 
-// The controls of the main window that the game switches; the window mirrors them.
+// The controls of the main window that the game switches. The window mirrors them onto its
+// widgets and timers at the moments listed in presentation.h.
 struct Controls {
   bool xGame = false;  // the board takes picks
   bool mGame = true;   // the Game menu
@@ -30,18 +58,20 @@ struct Controls {
   bool mSave = false;
   bool mUndo = false;
   bool mSettings = true;
-  bool Banner = true;     // check mark of Options > Banner
-  bool UserLevel = true;  // the options dialog's grade selector
-  bool bNewWords = true;  // the options dialog's New Game button
+  bool Banner = true;      // check mark of Options > Banner
+  bool UserLevel = false;  // the options dialog's grade selector, off until a game is built
+  bool bNewWords = false;  // the options dialog's New Game button, likewise
   std::string mClueCaption = "Cl&ue";
   std::string Counter = "0/0";
   Colour CounterColour = 0x8000FF;
   std::string lEquation;
-  std::string LB;                   // the banner line
-  bool pPenalty = false;            // the notice panel is shown
-  TimerState gTimer{false, 15000};  // the worm
-  TimerState mTimer{false, 10000};  // morphing numbers
-  TimerState bTimer{false, 100};    // the banner ticker
+  std::string LB;         // the banner line
+  bool pPenalty = false;  // the notice panel is shown, with lPenalty in lPenaltyColour
+  std::string lPenalty = "2-Second Penalty";
+  Colour lPenaltyColour = 0x800000;
+  TimerState gTimer{15000};  // the worm
+  TimerState mTimer{10000};  // morphing numbers
+  TimerState bTimer{100};    // the banner ticker
 };
 
 struct GameState {
@@ -69,6 +99,10 @@ struct GameState {
   bool wormUnleashed = false;
   char wormPhase = 'W';  // 'W' waiting, 'G' unleashed
   std::uint16_t bannerMessage = 0;
+  // The game has ended (won, given up or lost; also before the first game): nothing but its
+  // winning crawl changes the board or the score any more.
+  bool gameOver = true;
+  char result = 0;  // how it ended: 'W' won, 'G' given up, 'L' lost to the worm; 0 still playing
 };
 
 enum class Key { Left, Right, Up, Down, Enter, Space, Backspace, F1, F2, F4, F7, F11, F12, Other };
@@ -87,6 +121,8 @@ class Game {
 
   // New game.
   void New1Click();
+  // Adds a signed amount to the score and shows it in the Counter, letting messages run so it
+  // repaints; an amount of 0 changes nothing.
   void AddScore(std::int64_t delta);
   void StopGame();
 
@@ -95,10 +131,12 @@ class Game {
   void xGameMouseMove(int x, int y);
   void xGameClick(bool mousePick);
 
+  // The commands on the path. Each does nothing while another command is running (it arrived
+  // while that one let messages run), while a game is being set up, and once the game is over.
   void mGoBackClick();
   void mGoHomeClick();
   void Clue1Click();
-  void Solve1Click() { Solve(false); }
+  void Solve1Click();
 
   // Timer events.
   void gTimerTimer();
@@ -113,6 +151,7 @@ class Game {
   // menu shortcuts for the keys it leaves.
   bool FormShortCut(Key key);
   bool Press(Key key);
+  // The notice panel's OK button: hides the panel and lets the board take picks again.
   void pOKClick();
   // A menu item chosen: runs only while the item and its menu are enabled.
   bool MenuClick(MenuItem item);
@@ -130,10 +169,12 @@ class Game {
 
   // Picks.
   bool PickIgnored(Pos cell) const;
+  bool ContinuesPath(Pos cell) const;
   int PathNeighbours(Pos cell) const;
   struct Trace;
   Trace TracePath(Pos picked) const;
   void AcceptPick(Pos picked, const Trace& trace);
+  void StartPathAt(Pos cell);
   void CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c);
   void WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c);
   std::string Suggestion(std::int64_t a, std::int64_t b);
@@ -141,14 +182,21 @@ class Game {
   void CompleteTunnel();
   void ShowTunnel(bool markPath);
 
-  // Go home.
+  // The path commands themselves, also run by picks, wrong answers, clues and the worm.
+  void GoBack();
+  void GoHome();
+  void Clue();
+  void Solve(bool wormFailed);
   void EndAttempt();
+  void ShowNoticePanel(const std::string& text, Colour colour);
 
   // The worm.
   void WormStep();
 
-  void Solve(bool wormFailed);
-  void Record(const std::string& result);
+  // The score: a charge or a gain of 0 changes nothing; only a reset sets it to 0.
+  void ResetScore();
+  void EndGame(char result);
+  void Record(char result);
   void Flash(const std::string& text);
   void RedrawCell(Pos cell, Colour colour);
   int Handicap() const;
@@ -156,16 +204,33 @@ class Game {
   // Lets messages run; false when a new game began meanwhile, so the caller must stop.
   bool LetMessagesRun();
   bool SameGame(unsigned generation) const { return generation == generation_; }
+  // The same game, still being played: a command that waited carries on only while this holds.
+  bool Live(unsigned generation) const { return SameGame(generation) && !s_.gameOver; }
+  // Whether a path command may start now: no other command running, a game in play.
+  bool PathCommandsOpen() const { return running_ == 0 && !s_.settingUp && !s_.gameOver; }
+
+  // Counts the commands and timer events in progress, nested when one arrived while another
+  // let messages run.
+  class Running {
+   public:
+    explicit Running(Game& game) : game_(game) { ++game_.running_; }
+    ~Running() { --game_.running_; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+   private:
+    Game& game_;
+  };
 
   Settings& settings_;
   Presentation& presentation_;
   GameState s_;
   Controls c_;
   unsigned generation_ = 0;  // counts new games, so long commands notice one began inside them
+  int running_ = 0;
   bool firstGameShown_ = false;
   bool gameOpen_ = false;  // a game is running and not yet recorded
   int acceptedPicks_ = 0;
-  bool tunnelCompleted_ = false;
 };
 
 // The score caption of the Counter label.

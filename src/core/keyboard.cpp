@@ -92,12 +92,6 @@ bool Game::MenuClick(MenuItem item) {
   return false;
 }
 
-void Game::pOKClick() {
-  c_.pPenalty = false;
-  presentation_.HideNoticePanel();
-  c_.xGame = true;
-}
-
 void Game::Contents1Click() {
   presentation_.OpenHelp();
 }

@@ -1,8 +1,10 @@
 // Picks: extending the player's path, checking every equation it completes, and winning.
-#include <cstdlib>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/game.h"
+#include "core/geometry.h"
 #include "util/random.h"
 
 namespace sb {
@@ -32,14 +34,16 @@ void Game::xGameMouseMove(int x, int y) {
 }
 
 void Game::xGameClick(bool mousePick) {
-  if (!c_.xGame || s_.settingUp || s_.cellSize == 0) return;
+  if (!c_.xGame || s_.settingUp || s_.gameOver || s_.cellSize == 0) return;
+  // A pick that means going back is a path command: refused inside another command's wait.
+  const bool mayGoBack = running_ == 0;
+  Running running(*this);
   Pos cell = s_.pickCursor;
   if (mousePick) {
-    // Truncating division: a click in the margin left of or above the board picks column or
-    // row 1.
-    cell = {(s_.mouseX - 10) / s_.cellSize + 1, (s_.mouseY - 10) / s_.cellSize + 1};
-  } else if (s_.board.OnBoard(cell.col, cell.row) && s_.board.at(cell).ShowsPath()) {
-    mGoBackClick();  // a keyboard pick onto the path takes the tail back
+    cell = CellUnderPixel(s_.mouseX, s_.mouseY, s_.cellSize);
+  } else if (s_.board.OnBoard(cell.col, cell.row) && s_.board.at(cell).ShowsPath() &&
+             !ContinuesPath(cell)) {
+    if (mayGoBack) GoBack();  // a keyboard pick onto the path takes the tail back
     return;
   }
   if (PickIgnored(cell)) return;
@@ -48,25 +52,22 @@ void Game::xGameClick(bool mousePick) {
   if (s_.tailCol != 0) {
     const int onPath = PathNeighbours(cell);
     if (picked.colour == kWhite && onPath > 2) return Flash("Can't go there");
-    if (picked.ShowsPath()) {
-      if (onPath <= 1) mGoBackClick();  // the tail: take it back
+    if (picked.ShowsPath() && !ContinuesPath(cell)) {
+      if (onPath <= 1 && mayGoBack) GoBack();  // the tail: take it back
       return;
     }
     if (onPath == 0) return Flash("Number not adjacent");
   }
 
+  const Colour before = picked.colour;
   picked.colour = kYellow;
   const Trace trace = TracePath(cell);
   if (!trace.found) {
-    picked.colour = kWhite;
+    picked.colour = before;
     picked.marked = false;
     return Flash(trace.refusal);
   }
-  if (s_.tailCol == 0) {
-    // The first pick of a game whose entrance is not marked starts the path on the top row.
-    s_.board.entranceCol = cell.col;
-    s_.board.entranceRow = cell.row;
-  }
+  if (s_.tailCol == 0) StartPathAt(cell);
   AcceptPick(cell, trace);
 }
 
@@ -78,6 +79,15 @@ bool Game::PickIgnored(Pos cell) const {
   if (s_.tailCol != 0) return cell.row == 1 || picked.entranceFlag;
   // Without a path only the top row starts one; the tunnel's own entrance is a fair start.
   return cell.row != 1;
+}
+
+// A milestone beside the tail carries the path on: picking it takes it onto the path, so a
+// milestone next to home can be reached.
+bool Game::ContinuesPath(Pos cell) const {
+  const Board& board = s_.board;
+  if (s_.tailCol == 0 || !board.at(cell).IsMilestone()) return false;
+  const auto around = SideNeighbours(cell);
+  return std::find(around.begin(), around.end(), Pos{s_.tailCol, s_.tailRow}) != around.end();
 }
 
 int Game::PathNeighbours(Pos cell) const {
@@ -116,12 +126,22 @@ Game::Trace Game::TracePath(Pos picked) const {
       return trace;
     }
     trace.a = trace.b;
-    trace.b = board.at(cell).number;
+    trace.b = board.at(cell).EquationNumber();
     trace.before.push_back(cell);
     previous = cell;
     cell = next;
   }
   return trace;
+}
+
+// The first pick of a game whose entrance is not marked starts the path on the top row. The
+// tunnel's own entrance then leaves the path, so the worm never turns into it.
+void Game::StartPathAt(Pos cell) {
+  Board& board = s_.board;
+  const Pos generated = board.TunnelEntrance();
+  if (!(generated == cell)) board.at(generated).marked = false;
+  board.entranceCol = cell.col;
+  board.entranceRow = cell.row;
 }
 
 void Game::AcceptPick(Pos cell, const Trace& trace) {
@@ -146,7 +166,7 @@ void Game::AcceptPick(Pos cell, const Trace& trace) {
     s_.guidanceText = "Find answer for current equation using " + std::to_string(trace.b) +
                       " and " + std::to_string(c);
   }
-  if (!SameGame(generation)) return;
+  if (!Live(generation)) return;
   NextBannerMessage();
   if (!TunnelComplete()) {
     c_.mGoHome = true;
@@ -166,7 +186,7 @@ void Game::CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
   c_.lEquation = label;
   const unsigned generation = generation_;
   AddScore(c);
-  if (!SameGame(generation)) return;
+  if (!Live(generation)) return;
   presentation_.PlayCue("OK");
   s_.guidanceText =
       "Continue by building next equation starting from last answer " + std::to_string(c);
@@ -175,14 +195,17 @@ void Game::CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
 void Game::WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
   static constexpr int kDivisors[] = {5, 3, 2};  // by handicap -1, 0, 1
   const unsigned generation = generation_;
+  const Pos answer{s_.tailCol, s_.tailRow};
   AddScore(-(c / kDivisors[Handicap() + 1]));
-  if (!SameGame(generation)) return;
+  if (!Live(generation)) return;
   c_.xGame = false;
   presentation_.PlayCue("Wrong");
   Flash(settings_.FlashInCorrect ? "Incorrect - try: " + Suggestion(a, b) : "Incorrect");
-  if (!SameGame(generation)) return;
+  if (!Live(generation)) return;
   c_.xGame = true;
-  mGoBackClick();
+  // Only the wrong answer is taken back, and only once.
+  if (answer == Pos{s_.tailCol, s_.tailRow}) GoBack();
+  if (!Live(generation)) return;
   s_.guidanceText = "Use [Go Back] to correct equation";
 }
 
@@ -201,26 +224,24 @@ std::string Game::Suggestion(std::int64_t a, std::int64_t b) {
 }
 
 // Walks the marked cells from the entrance, reading them three at a time as equations; the
-// tunnel is complete when the walk reaches home through true equations. An eaten cell (0)
-// leaves its slot empty.
+// tunnel is complete when the walk reaches home through true equations. A cell the worm has
+// eaten still counts with the number it held.
 bool Game::TunnelComplete() {
   Board& board = s_.board;
   board.ClearVisited();
   Pos cell = board.Entrance();
-  std::int64_t a = 0;
-  std::int64_t b = 0;
+  std::optional<std::int64_t> a;
+  std::optional<std::int64_t> b;
   for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
-    Cell& here = board.at(cell);
-    here.visited = true;
-    const std::int64_t n = here.number;
-    if (a == 0) {
+    const std::int64_t n = board.at(cell).EquationNumber();
+    if (!a) {
       a = n;
-    } else if (b == 0) {
+    } else if (!b) {
       b = n;
-    } else if (n != 0) {
-      if (n != a + b && n != a - b && n != a * b && a != n * b) return false;
+    } else {
+      if (n != *a + *b && n != *a - *b && n != *a * *b && *a != n * *b) return false;
       a = n;
-      b = 0;
+      b.reset();
     }
     cell = board.NextMarkedNeighbour(cell.col, cell.row);
     if (cell.col < 0) return false;
@@ -231,11 +252,15 @@ bool Game::TunnelComplete() {
 
 void Game::CompleteTunnel() {
   const unsigned generation = generation_;
-  tunnelCompleted_ = true;
+  EndGame('W');
   c_.mSettings = true;
   c_.mGame = true;
   c_.xGame = false;
-  c_.mTimer.enabled = false;
+  c_.mTimer.Stop();
+  // The game is won from this moment: nothing may take the path back, buy a clue, give up or
+  // let the worm out while the message flashes.
+  c_.gTimer.Stop();
+  c_.mClue = c_.mSolve = c_.mGoBack = c_.mGoHome = false;
   Flash("Tunnel Complete");
   if (!SameGame(generation)) return;
   s_.wormUnleashed = false;
@@ -245,10 +270,7 @@ void Game::CompleteTunnel() {
   s_.board.ForEachCell([](int, int, Cell& cell) { cell.colour = kGrey; });
   ShowTunnel(false);
   c_.pPenalty = false;
-  presentation_.HideNoticePanel();
-  c_.gTimer.enabled = false;
-  c_.mClue = c_.mSolve = c_.mGoBack = c_.mGoHome = false;
-  c_.bTimer.enabled = false;
+  c_.bTimer.Stop();
   presentation_.DrawBoard();
   s_.board.ClearVisited();
 
@@ -261,25 +283,24 @@ void Game::CompleteTunnel() {
     if (s_.wormCol <= 0) break;
   }
 
-  c_.gTimer.enabled = false;
+  c_.gTimer.Stop();
   presentation_.DrawBoard();
   presentation_.PlayCue("sbWon.mp3");
   if (!LetMessagesRun()) return;
   c_.LB.clear();
-  Record("W");
+  Record('W');
   c_.mSettings = true;
   c_.mGame = true;
   NextBannerMessage();
 }
 
-// The entrance and every tunnel cell along the links to home turn yellow; with markPath, they
-// also join the path (marked).
+// The player's start and the generated tunnel, from its own entrance along the links to home,
+// turn yellow; with markPath the tunnel's cells also join the path (marked).
 void Game::ShowTunnel(bool markPath) {
   Board& board = s_.board;
-  board.at(board.Entrance()).colour = kYellow;
-  const std::vector<Pos> tunnel = board.TunnelCells();
-  for (size_t i = 1; i < tunnel.size(); ++i) {
-    Cell& cell = board.at(tunnel[i]);
+  board.at(board.Entrance()).colour = kYellow;  // where the player started
+  for (const Pos p : board.TunnelCells()) {
+    Cell& cell = board.at(p);
     cell.colour = kYellow;
     if (markPath) cell.marked = true;
   }

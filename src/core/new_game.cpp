@@ -37,11 +37,11 @@ LevelParameters LevelFor(int handicap) {
 
 void Game::New1Click() {
   if (s_.settingUp) return;
+  Running running(*this);
   RecordAbandonedGame();
   c_.mSettings = false;
   presentation_.HideWorm();
   c_.pPenalty = false;
-  presentation_.HideNoticePanel();
   c_.UserLevel = false;
   c_.CounterColour = kNavy;
   c_.mClueCaption = "Clue";
@@ -52,9 +52,11 @@ void Game::New1Click() {
   s_.settingUp = true;
   ++generation_;
   const unsigned generation = generation_;
+  s_.gameOver = false;
+  s_.result = 0;
   c_.xGame = false;
-  c_.gTimer.enabled = false;
-  c_.mTimer.enabled = false;
+  c_.gTimer.Stop();
+  c_.mTimer.Stop();
   presentation_.SetBusyCursor(true);
   presentation_.ProcessMessages();
   c_.Game1 = false;
@@ -78,14 +80,14 @@ void Game::New1Click() {
   presentation_.PlayCue("sbStart.mp3");
 
   SetLevelParameters();
-  AddScore(0);
+  ResetScore();
   c_.LB = std::string(25, ' ') + "Tunnel length is " + std::to_string(s_.board.tunnelLength);
-  c_.bTimer.enabled = true;
+  c_.bTimer.Start();
   if (FileExists(DataPath("k451"))) s_.clueCount = 999;
   c_.mClueCaption = s_.clueCount < 100 ? "Clue (" + std::to_string(s_.clueCount) + ")" : "Clue";
 
   s_.wormPhase = 'W';
-  c_.gTimer.interval = s_.delay * 1000;
+  c_.gTimer.SetInterval(s_.delay * 1000);
   c_.CounterColour = kNavy;
   s_.wormCol = s_.wormRow = 0;
   s_.prevWormCol = s_.prevWormRow = 0;
@@ -100,22 +102,21 @@ void Game::New1Click() {
   s_.settingUp = false;
   gameOpen_ = true;
   acceptedPicks_ = 0;
-  tunnelCompleted_ = false;
 
   c_.xGame = true;
   c_.bNewWords = c_.Game1;
   c_.mSolve = c_.mClue = c_.mGoBack = c_.mUndo = true;
   c_.mGoHome = false;
   c_.lEquation.clear();
-  c_.gTimer.enabled = settings_.Timed;
-  c_.mTimer.enabled = settings_.Morphing;
+  c_.gTimer.SetEnabled(settings_.Timed);
+  c_.mTimer.SetEnabled(settings_.Morphing);
   if (!firstGameShown_) {
     firstGameShown_ = true;
     presentation_.ShowInformation(
         "Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7");
     if (!SameGame(generation)) return;
   }
-  c_.mTimer.interval = (Random(20) + 1) * 1000;
+  c_.mTimer.SetInterval((Random(20) + 1) * 1000);
   DeleteFileQuietly(DataPath("sb\\saved.game"));
   const Cell& entrance = s_.board.at(s_.board.Entrance());
   s_.guidanceText = settings_.MarkEntrance ? "Click on the next number in the equation after " +

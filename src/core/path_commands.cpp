@@ -11,16 +11,41 @@ constexpr Colour kGreen = 0x008000;
 }  // namespace
 
 void Game::mGoBackClick() {
-  if (s_.settingUp) return;
+  if (!PathCommandsOpen()) return;
+  Running running(*this);
+  GoBack();
+}
+
+void Game::mGoHomeClick() {
+  if (!PathCommandsOpen()) return;
+  Running running(*this);
+  GoHome();
+}
+
+void Game::Clue1Click() {
+  if (!PathCommandsOpen()) return;
+  Running running(*this);
+  Clue();
+}
+
+void Game::Solve1Click() {
+  if (!PathCommandsOpen()) return;
+  Running running(*this);
+  Solve(false);
+}
+
+void Game::GoBack() {
   c_.lEquation.clear();
   s_.guidanceText.clear();
   Board& board = s_.board;
   const Pos tail{s_.tailCol, s_.tailRow};
-  // The cell before the tail: a yellow neighbour on the path (a milestone is yellow too, but
-  // not on the path, and must not become the tail).
+  // The cell before the tail: a yellow neighbour on the path. A milestone is yellow but not on
+  // the path, and home (which a clue may have reached) is never the cell before another.
   Pos back{0, 0};
   for (const Pos n : SideNeighbours(tail)) {
-    if (board.OnBoard(n.col, n.row) && board.at(n).ShowsPath() && board.at(n).marked) {
+    if (!board.OnBoard(n.col, n.row)) continue;
+    const Cell& cell = board.at(n);
+    if (cell.ShowsPath() && cell.marked && !cell.homeFlag) {
       back = n;
       break;
     }
@@ -28,21 +53,17 @@ void Game::mGoBackClick() {
   if (back.col == 0) return;  // the path is the entrance alone
   Cell& cell = board.at(tail);
   if (cell.number == 0) return;  // eaten by the worm
-  if (!cell.homeFlag) {
-    // Home (reached only by a clue) keeps its mark: the worm and the win need it.
-    cell.marked = false;
-    RedrawCell(tail, kWhite);
-    static constexpr int kDivisors[] = {5, 7, 10};  // by handicap -1, 0, 1
-    const unsigned generation = generation_;
-    AddScore(-(cell.number / kDivisors[Handicap() + 1]));
-    if (!SameGame(generation)) return;
-  }
+  // The tail moves before the score repaints, so whatever runs meanwhile sees the shorter path.
   s_.tailCol = back.col;
   s_.tailRow = back.row;
+  if (cell.homeFlag) return;  // home keeps its mark: the worm and the win need it
+  cell.marked = false;
+  RedrawCell(tail, kWhite);
+  static constexpr int kDivisors[] = {5, 7, 10};  // by handicap -1, 0, 1
+  AddScore(-(cell.number / kDivisors[Handicap() + 1]));
 }
 
-void Game::mGoHomeClick() {
-  if (s_.settingUp) return;
+void Game::GoHome() {
   Board& board = s_.board;
   const unsigned generation = generation_;
   if (settings_.MarkEntrance && board.at(board.Entrance()).colour != kYellow)
@@ -56,9 +77,9 @@ void Game::mGoHomeClick() {
   for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
     if (!board.at(cell).onTunnel) {
       Flash("Tunnel off track");
-      if (!SameGame(generation)) return;
+      if (!Live(generation)) return;
       Flash(std::to_string(cell.col) + " " + std::to_string(cell.row));
-      if (!SameGame(generation)) return;
+      if (!Live(generation)) return;
       board.at(cell).colour = kLime;
       return presentation_.DrawBoard();
     }
@@ -72,18 +93,18 @@ void Game::mGoHomeClick() {
     }
     if (onward > 1) {
       Flash("Split in tunnel");
-      if (!SameGame(generation)) return;
+      if (!Live(generation)) return;
       board.at(next).colour = kLime;
       return presentation_.DrawBoard();
     }
     if (onward == 0) {
       if (!board.at(cell).homeFlag) {
         Flash("Tunnel incomplete");
-        if (SameGame(generation)) presentation_.DrawBoard();
+        if (Live(generation)) presentation_.DrawBoard();
         return;
       }
       Flash("Tunnel complete");
-      if (!SameGame(generation)) return;
+      if (!Live(generation)) return;
       presentation_.DrawBoard();
       return EndAttempt();
     }
@@ -95,15 +116,29 @@ void Game::mGoHomeClick() {
 // The path reached home but its equations did not hold: the player may go on picking after OK,
 // with the worm, clue and solve stopped.
 void Game::EndAttempt() {
+  const unsigned generation = generation_;
   c_.LB.clear();
-  c_.pPenalty = true;
-  c_.xGame = false;
-  presentation_.ShowNoticePanel("Try again", kGreen);
-  StopGame();
+  ShowNoticePanel("Try again", kGreen);
+  if (Live(generation)) StopGame();
 }
 
-void Game::Clue1Click() {
-  if (s_.settingUp) return;
+// The panel stays until its OK button (or Enter, or Space); the board takes no picks meanwhile.
+void Game::ShowNoticePanel(const std::string& text, Colour colour) {
+  c_.lPenalty = text;
+  c_.lPenaltyColour = colour;
+  c_.pPenalty = true;
+  c_.xGame = false;
+  if (!LetMessagesRun()) return;
+  presentation_.ProcessMessages();
+}
+
+void Game::pOKClick() {
+  if (!c_.pPenalty) return;  // nothing to close: the board keeps whatever state it has
+  c_.pPenalty = false;
+  c_.xGame = true;
+}
+
+void Game::Clue() {
   Board& board = s_.board;
   const unsigned generation = generation_;
   c_.xGame = false;
@@ -122,8 +157,8 @@ void Game::Clue1Click() {
   }
   if (next.col <= 0) {
     // The tail is off the tunnel (or home): the clue walks the path back instead.
-    mGoBackClick();
-    if (!SameGame(generation)) return;
+    GoBack();
+    if (!Live(generation)) return;
   } else {
     s_.tailCol = next.col;
     s_.tailRow = next.row;
@@ -133,7 +168,7 @@ void Game::Clue1Click() {
     const std::int64_t n = cell.number;
     const std::int64_t cost = Handicap() == -1 ? n / 5 : Handicap() == 0 ? n / 7 : n;
     AddScore(-std::max<std::int64_t>(cost, 5));
-    if (!SameGame(generation)) return;
+    if (!Live(generation)) return;
   }
   --s_.clueCount;
   c_.mClue = s_.clueCount > 0;
@@ -143,20 +178,22 @@ void Game::Clue1Click() {
 
 void Game::Solve(bool wormFailed) {
   if (s_.settingUp) return;
+  const unsigned generation = generation_;
+  EndGame(wormFailed ? 'L' : 'G');
   // The board takes no picks from here on: solve lets messages run before it ends the game.
   c_.xGame = false;
   c_.mGame = false;
   c_.mSettings = false;
   c_.pPenalty = false;
-  presentation_.HideNoticePanel();
-  c_.gTimer.enabled = false;
+  c_.gTimer.Stop();
   c_.mClue = c_.mSolve = c_.mGoHome = c_.mGoBack = false;
-  c_.bTimer.enabled = false;
-  c_.mTimer.enabled = false;
+  c_.bTimer.Stop();
+  c_.mTimer.Stop();
   presentation_.PlayCue("sbOver.mp3");
-  presentation_.ProcessMessages();
+  if (!LetMessagesRun()) return;
   c_.LB.clear();
-  AddScore(0);
+  ResetScore();
+  if (!SameGame(generation)) return;
   c_.Counter = "0";
 
   Board& board = s_.board;
@@ -166,7 +203,7 @@ void Game::Solve(bool wormFailed) {
   });
   ShowTunnel(true);
   presentation_.DrawBoard();
-  Record(wormFailed ? "L" : "G");
+  Record(s_.result);
   c_.mGame = true;
   c_.mSettings = true;
   c_.xGame = false;

@@ -1,7 +1,19 @@
 // What the game rules ask of the window. The window implements it; tests and tools implement it
-// with recorders. Apart from the board picture's size, the rules read nothing back from it: the
-// state of the controls (menus, score, banner, timers) lives in the game, and the window mirrors
-// it whenever it runs.
+// with recorders. Apart from the board picture's size, the rules read nothing back from it.
+//
+// The state of the window's controls (menu items and captions, the Counter, the equation, the
+// banner, the notice panel, the board taking picks, the three timers) lives in Game::controls().
+// The window copies it onto its widgets at these mirror points, changing only what differs:
+//   - after every call into Game returns (a command, a key, a click, a timer event);
+//   - inside every ProcessMessages, every pass of Delay and every step of FlashMessage, before
+//     letting the window's events run, so the Counter, the banner and the menus are current
+//     while a command waits (the crawl home grows the Counter cell by cell).
+// Each timer is mirrored by its TimerState: stopped while !enabled(); while enabled(), the real
+// timer is (re)started with interval() whenever restarts() differs from the value the window saw
+// last, and otherwise left running. When a real timer fires, the window calls gTimerTimer,
+// mTimerTimer or bTimerTimer.
+// The notice panel is driven by Controls alone (pPenalty, lPenalty, lPenaltyColour); its OK
+// button, Enter and Space go to Game::pOKClick.
 #pragma once
 
 #include <string>
@@ -49,8 +61,6 @@ class Presentation {
   virtual void FlashMessage(const std::string& text) = 0;
   virtual void ShowMessagePanel(const std::string& text) = 0;  // stays until hidden
   virtual void HideMessagePanel() = 0;
-  virtual void ShowNoticePanel(const std::string& text, Colour colour) = 0;
-  virtual void HideNoticePanel() = 0;
 
   // A sound effect ("OK", "Wrong", "TimerStart" ...) or a music clip ("sbStart.mp3" ...).
   virtual void PlayCue(const std::string& name) = 0;

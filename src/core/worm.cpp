@@ -8,21 +8,22 @@
 namespace sb {
 
 void Game::gTimerTimer() {
-  if (s_.settingUp || !c_.gTimer.enabled) return;
+  if (s_.settingUp || s_.gameOver || !c_.gTimer.enabled()) return;
+  Running running(*this);
   const unsigned generation = generation_;
   if (s_.wormPhase == 'W') {
     s_.wormPhase = 'G';
     presentation_.PlayCue("TimerStart");
     Flash("Unleashing the worm");
-    if (!SameGame(generation)) return;
+    if (!Live(generation)) return;
     c_.mSolve = false;  // a timed game can no longer be given up
     s_.wormUnleashed = true;
-    c_.gTimer.interval = s_.pop * 1000;
+    c_.gTimer.SetInterval(s_.pop * 1000);
     return;
   }
   WormStep();
   if (!SameGame(generation) || s_.wormCol >= 0) return;
-  c_.gTimer.enabled = false;
+  c_.gTimer.Stop();
   Solve(true);  // the worm has failed to get home: the game is lost
 }
 
@@ -32,9 +33,9 @@ void Game::WormStep() {
   Board& board = s_.board;
   if (s_.wormCol < 0) return;  // already home, or failed
   const unsigned generation = generation_;
-  const bool timerWasOn = c_.gTimer.enabled;
+  const bool timerWasOn = c_.gTimer.enabled();
   const bool boardTookPicks = c_.xGame;
-  c_.gTimer.enabled = false;
+  c_.gTimer.Stop();
   c_.xGame = false;
   if (!LetMessagesRun()) return;
   if (s_.wormCol == 0) {
@@ -49,14 +50,16 @@ void Game::WormStep() {
   presentation_.ShowWormStep(worm.col, worm.row);
   if (!SameGame(generation)) return;
 
+  // The cell is eaten before the score repaints; its equation keeps the number it held.
   Cell& cell = board.at(worm);
   const std::int64_t eaten = cell.number;
+  if (eaten != 0) cell.eatenNumber = cell.number;
+  cell.number = 0;
   AddScore(s_.wormUnleashed ? -eaten : eaten);
   if (!SameGame(generation)) return;
-  cell.number = 0;
   if (cell.homeFlag) {
     s_.wormCol = -1;
-    c_.xGame = boardTookPicks;
+    c_.xGame = boardTookPicks && !s_.gameOver;
     return;
   }
   s_.prevWormCol = worm.col;
@@ -64,26 +67,29 @@ void Game::WormStep() {
   const Pos next = board.NextMarkedNeighbour(worm.col, worm.row);
   if (next.col < 0) {
     s_.wormCol = -1;
-    c_.gTimer.enabled = false;
+    c_.gTimer.Stop();
     c_.xGame = false;
+    if (s_.gameOver) return;  // a crawl home with nowhere to go: the won game stays won
+    EndGame('L');
     Flash("Failed to get home");
     if (!SameGame(generation)) return;
-    AddScore(0);
-    if (!SameGame(generation)) return;
-  } else {
-    s_.wormCol = next.col;
-    s_.wormRow = next.row;
+    ResetScore();
+    return;
   }
-  c_.gTimer.enabled = timerWasOn;
-  c_.xGame = boardTookPicks;
+  s_.wormCol = next.col;
+  s_.wormRow = next.row;
+  // Whatever was switched off for the step comes back, unless the game ended meanwhile.
+  c_.gTimer.SetEnabled(timerWasOn && !s_.gameOver);
+  c_.xGame = boardTookPicks && !s_.gameOver;
   presentation_.ProcessMessages();
 }
 
 void Game::mTimerTimer() {
-  if (s_.settingUp || !c_.mTimer.enabled) return;
+  if (s_.settingUp || s_.gameOver || !c_.mTimer.enabled()) return;
+  Running running(*this);
   if (!LetMessagesRun()) return;
   Board& board = s_.board;
-  if (c_.xGame && board.boardWidth > 0) {
+  if (c_.xGame && !s_.gameOver && board.boardWidth > 0) {
     // Any cell of the earth off the path and away from the tail may change; after many failed
     // draws this morph is skipped.
     const int tries = 4 * board.boardWidth * board.boardHeight;
@@ -98,7 +104,7 @@ void Game::mTimerTimer() {
       break;
     }
   }
-  c_.mTimer.interval = (Random(10) + 10) * 1000;
+  c_.mTimer.SetInterval((Random(10) + 10) * 1000);
 }
 
 }  // namespace sb

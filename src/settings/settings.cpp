@@ -50,11 +50,6 @@ bool ParseInt(std::string_view text, int* value) {
 
 }  // namespace
 
-Settings& CurrentSettings() {
-  static Settings settings;
-  return settings;
-}
-
 bool SetSetting(Settings& settings, std::string_view name, std::string_view value,
                 std::string* error) {
   for (const Field& field : kFields) {

@@ -33,9 +33,6 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
-// The program's one settings record.
-Settings& CurrentSettings();
-
 // Sets a setting by its name from decimal text ("1"/"0" for yes/no). On failure returns false
 // and explains why in *error; the record is unchanged.
 bool SetSetting(Settings& settings, std::string_view name, std::string_view value,
