@@ -2,8 +2,9 @@
 # Builds a release build of Sumburrow and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 
-bash scripts/deps.sh cmake g++ make pkg-config qt6-base-dev
+bash scripts/deps.sh "${play_packages[@]}"
 
 cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DSUMBURROW_TESTS=OFF -DSUMBURROW_BENCH=OFF
 cmake --build build/play -j2

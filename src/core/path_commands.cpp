@@ -197,8 +197,10 @@ void Game::Solve(bool wormFailed) {
   c_.Counter = "0";
 
   Board& board = s_.board;
+  // The tunnel's cells and the player's path are drawn afresh; a path cell off the tunnel would
+  // otherwise keep its yellow under the grey.
   board.ForEachCell([&](int col, int row, Cell& cell) {
-    if (cell.onTunnel) presentation_.EraseCell(col, row);
+    if (cell.onTunnel || cell.marked) presentation_.EraseCell(col, row);
     cell.colour = kGrey;
   });
   ShowTunnel(true);

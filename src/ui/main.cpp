@@ -1,26 +1,33 @@
-// Sumburrow's program entry: seeds the random generator and opens the main window.
+// Sumburrow's program entry: the one random generator, the one settings record, the main window.
 #include <QApplication>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <QIcon>
 
+#include "settings/settings.h"
+#include "stats/stats_location.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+#include "ui/sound/qt_sound_backend.h"
+#include "util/files.h"
 #include "util/random.h"
 
 int main(int argc, char** argv) {
+  sb::ChooseMediaBackend();  // before the first media object
   QApplication app(argc, argv);
   QApplication::setApplicationName("Sumburrow");
+  // Desktops match the window to its desktop entry and icon by this name.
+  QGuiApplication::setDesktopFileName("org.sumburrow.sumburrow");
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      "org.sumburrow.sumburrow",
+      QIcon(QString::fromStdString(sb::DataPath("icons/sumburrow-256.png").string()))));
   sb::SeedRandomFromClock();
 
-  QWidget window;
-  window.setWindowTitle("Sumburrow");
-  auto* layout = new QVBoxLayout(&window);
-  auto* label = new QLabel(
-      "<h2>Sumburrow</h2><p>The underground is being dug: the game board and its menus are "
-      "not built yet.</p><p>Meanwhile, <code>mazedump</code> prints generated mazes and "
-      "<code>gamescript</code> plays whole games.</p>");
-  label->setAlignment(Qt::AlignCenter);
-  layout->addWidget(label);
-  window.resize(640, 360);
+  sb::Settings settings;
+  sb::DesktopDialogs dialogs;
+  sb::MainWindowParts parts;
+  parts.dialogs = &dialogs;
+  parts.sound = std::make_unique<sb::QtSoundBackend>();
+  parts.statsFile = sb::stats::StatsFilePath();
+  sb::TfrmMain window(settings, std::move(parts));
   window.show();
   return QApplication::exec();
 }

@@ -28,17 +28,30 @@ std::string WithTrailingSeparator(const std::filesystem::path& folder) {
   return text;
 }
 
+std::filesystem::path InstalledFolder() {
+  return ExecutableFolder().parent_path() / "share" / "sumburrow";
+}
+
+bool DataBesideExecutable() {
+  std::error_code error;
+  return std::filesystem::is_directory(ExecutableFolder() / "sb", error);
+}
+
 }  // namespace
 
 std::string ProgramFolder() {
   if (!FolderOverride().empty()) return WithTrailingSeparator(FolderOverride());
-  const auto exeFolder = ExecutableFolder();
+  if (DataBesideExecutable()) return WithTrailingSeparator(ExecutableFolder());
   std::error_code error;
-  if (std::filesystem::is_directory(exeFolder / "sb", error))
-    return WithTrailingSeparator(exeFolder);
-  const auto installed = exeFolder.parent_path() / "share" / "sumburrow";
-  if (std::filesystem::is_directory(installed, error)) return WithTrailingSeparator(installed);
-  return WithTrailingSeparator(exeFolder);
+  if (std::filesystem::is_directory(InstalledFolder(), error))
+    return WithTrailingSeparator(InstalledFolder());
+  return WithTrailingSeparator(ExecutableFolder());
+}
+
+bool ProgramFolderIsInstalled() {
+  if (!FolderOverride().empty() || DataBesideExecutable()) return false;
+  std::error_code error;
+  return std::filesystem::is_directory(InstalledFolder(), error);
 }
 
 void SetProgramFolder(const std::filesystem::path& folder) {

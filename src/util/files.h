@@ -12,6 +12,11 @@ namespace sb {
 // folder <prefix>/share/sumburrow next to <prefix>/bin.
 std::string ProgramFolder();
 
+// Whether the program runs installed, its data in <prefix>/share/sumburrow, rather than from a
+// folder that holds the data beside it (a build tree). An installed program writes nothing
+// there, even where it may (run as root).
+bool ProgramFolderIsInstalled();
+
 // Overrides the folder found above (tests and tools point it at a scratch folder).
 void SetProgramFolder(const std::filesystem::path& folder);
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The Debian packages the game and its tests need, in one place for the two commands.
+# shellcheck disable=SC2034
+
+# Building and playing: Qt's widgets, sound and pictures, the fonts the windows name, and the
+# media plugins the sound player may use.
+play_packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev libqt6svg6
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-liberation2 fonts-dejavu-core
+)
+
+# Testing: GoogleTest and Google Benchmark, a real window under Xvfb with a small window manager,
+# screenshots, a private sound server and its recorder, clang for the fuzzers, the validators of
+# the desktop entry, the metainfo and the Debian package, and a screen reader's view (AT-SPI).
+test_packages=(
+  "${play_packages[@]}"
+  libgtest-dev libbenchmark-dev
+  xvfb xauth openbox xdotool imagemagick
+  pulseaudio pulseaudio-utils sox
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream lintian dpkg-dev file
+  dbus at-spi2-core python3-pyatspi
+)

@@ -1,0 +1,309 @@
+// The options dialog's controls at fixed places, each bound to one field of the settings record.
+#include "settings/options/options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <algorithm>
+#include <climits>
+
+#include "settings/options/grade_presets.h"
+
+namespace sb {
+namespace {
+
+constexpr int kWidth = 330;
+constexpr int kHeight = 428;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kLabelHeight = 14;
+constexpr int kLeftColumn = 4;  // x of the left column's groups
+constexpr int kLeftWidth = 129;
+constexpr int kRightColumn = 144;  // x of the right column's groups
+constexpr int kRightWidth = 163;
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QFont Sized(const char* family, int points, bool bold = false) {
+  QFont font(family, points);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+struct Tfo::TrackBarLayout {
+  const char* name;
+  const char* title;
+  int y;  // of the group, in the left column
+  int height;
+  int low;  // the top position
+  int high;
+  std::vector<const char*> labels;  // top to bottom
+  bool verdanaLabels;               // Verdana, the lower one smaller; otherwise the dialog's font
+};
+
+Tfo::Tfo(Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), lastFont_("MS Sans Serif", 8) {
+  setObjectName("Tfo");
+  setWindowTitle("Sumburrow - Options");
+  setFont(Sized("Tahoma", 8));
+  setFixedSize(kWidth, kHeight);
+
+  auto* tabs = new QTabWidget(this);
+  tabs->setGeometry(4, 4, kWidth - 8, kHeight - kButtonHeight - 16);
+  auto* page = new QWidget;
+  tabs->addTab(page, "Options");
+
+  BuildQuickSettings(page);
+  BuildTrackBars(page);
+  BuildGameSettings(page);
+  BuildNumberOptions(page);
+  BuildTunnelOptions(page);
+  BuildAnswerRange(page);
+  BuildButtons(tabs);
+  SetUserLevelEnabled(false);
+  SetNewGameEnabled(false);
+  ShowSettings();
+}
+
+void Tfo::BuildQuickSettings(QWidget* page) {
+  UserLevel = new QComboBox(page);
+  UserLevel->setObjectName("UserLevel");
+  UserLevel->setFont(Sized("Tahoma", 8, true));
+  UserLevel->setGeometry(90, 6, 217, 21);
+  for (int grade = 1; grade <= kGradeCount; ++grade)
+    UserLevel->addItem(QString("Grade %1").arg(grade));
+  // activated, not currentIndexChanged: choosing the grade already shown applies it again,
+  // which undoes single changes made since.
+  connect(UserLevel, &QComboBox::activated, this, &Tfo::UserLevelChange);
+  AddLabel(page, "Quick Settings:", QRect(4, 9, 86, kLabelHeight))->setBuddy(UserLevel);
+}
+
+void Tfo::BuildTrackBars(QWidget* page) {
+  const std::vector<const char*> penalties = {"Higher Penalties", "Neutral", "Lower Penalties"};
+  const TrackBarLayout layouts[] = {
+      {"handicap", "Handicap Level:", 28, 73, -1, 1, penalties, false},
+      {"tbSound", "Sound Volume:", 110, 59, 1, 15, {"Louder", "Quieter"}, true},
+      {"tbSize", "Earth Density:", 173, 61, 1, 4, {"Maximum", "Minimum"}, true},
+      {"tbTunnelLength", "Tunnel Length:", 237, 61, 1, 4, {"Longest", "Shortest"}, true},
+  };
+  handicap = AddTrackBar(page, layouts[0]);
+  tbSound = AddTrackBar(page, layouts[1]);
+  tbSize = AddTrackBar(page, layouts[2]);
+  tbTunnelLength = AddTrackBar(page, layouts[3]);
+  ConnectTrackBar(handicap, &Settings::handicap);
+  ConnectTrackBar(tbSize, &Settings::tbSize);
+  ConnectTrackBar(tbTunnelLength, &Settings::tbTunnelLength);
+  trackBars_.emplace_back(tbSound, &Settings::tbSound);
+  connect(tbSound, &QSlider::valueChanged, this, &Tfo::tbSoundChange);
+
+  auto* font = new QPushButton("Font", page);
+  font->setObjectName("Button2");
+  font->setGeometry(kLeftColumn, 302, kButtonWidth, kButtonHeight);
+  font->setToolTip("The font of the numbers on the board");
+  connect(font, &QPushButton::clicked, this, &Tfo::Button2Click);
+}
+
+QSlider* Tfo::AddTrackBar(QWidget* page, const TrackBarLayout& layout) {
+  auto* group = new QGroupBox(layout.title, page);
+  group->setGeometry(kLeftColumn, layout.y, kLeftWidth, layout.height);
+  // The bar reaches a little past the frame's inner margins, so its ends line up with the labels.
+  const QRect inside = group->contentsRect();
+  const QRect bar(inside.left() + 1, inside.top() - 3, 22, inside.height() + 4);
+  auto* slider = new QSlider(Qt::Vertical, group);
+  slider->setObjectName(layout.name);
+  slider->setAccessibleName(QString(layout.title).chopped(1));
+  slider->setGeometry(bar);
+  slider->setRange(layout.low, layout.high);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksRight);
+  slider->setTickInterval(1);
+  // The first position at the top, and Up moves towards it.
+  slider->setInvertedAppearance(true);
+  slider->setInvertedControls(true);
+
+  const int count = static_cast<int>(layout.labels.size());
+  const int x = bar.right() + 5;
+  for (int i = 0; i < count; ++i) {
+    const int y = bar.top() + i * (bar.height() - kLabelHeight) / (count - 1);
+    QLabel* label =
+        AddLabel(group, layout.labels[i], QRect(x, y, inside.right() - x, kLabelHeight));
+    if (layout.verdanaLabels) label->setFont(Sized("Verdana", i == 0 ? 8 : 7));
+  }
+  return slider;
+}
+
+void Tfo::ConnectTrackBar(QSlider* slider, int Settings::*setting) {
+  trackBars_.emplace_back(slider, setting);
+  connect(slider, &QSlider::valueChanged, this,
+          [this, setting](int value) { settings_.*setting = value; });
+}
+
+QCheckBox* Tfo::AddCheckBox(QGroupBox* group, const char* name, bool Settings::*setting,
+                            const char* caption, int y) {
+  auto* box = new QCheckBox(caption, group);
+  box->setObjectName(name);
+  // The longest captions need nearly the whole width of their group.
+  box->setGeometry(5, group->contentsRect().top() + y, group->width() - 6, 17);
+  checkBoxes_.emplace_back(box, setting);
+  connect(box, &QCheckBox::toggled, this, [this, setting](bool on) { settings_.*setting = on; });
+  return box;
+}
+
+void Tfo::BuildGameSettings(QWidget* page) {
+  auto* group = new QGroupBox("Game Settings:", page);
+  group->setGeometry(kRightColumn, 28, kRightWidth, 87);
+  AddCheckBox(group, "Timed", &Settings::Timed, "Timed Worm", 0);
+  AddCheckBox(group, "Animations", &Settings::Animations, "Animations", 16);
+  AddCheckBox(group, "FlashInCorrect", &Settings::FlashInCorrect, "Flash Correct Equations", 32);
+  AddCheckBox(group, "Morphing", &Settings::Morphing, "Morphing Numbers", 48);
+}
+
+void Tfo::BuildNumberOptions(QWidget* page) {
+  auto* group = new QGroupBox("Number Options:", page);
+  group->setGeometry(kRightColumn, 137, kRightWidth, 79);
+  AddCheckBox(group, "Multiplication", &Settings::Multiplication, "Multiplication", 0);
+  AddCheckBox(group, "Division", &Settings::Division, "Division", 18);
+  Negatives = AddCheckBox(group, "Negatives", &Settings::Negatives, "Allow Negative Integers", 36);
+  // The board draws no number below 1, so there is nothing for this to switch on yet.
+  Negatives->setToolTip("Not available yet: the board shows positive numbers only.");
+}
+
+void Tfo::BuildTunnelOptions(QWidget* page) {
+  auto* group = new QGroupBox("Tunnel Options:", page);
+  group->setGeometry(kRightColumn, 222, kRightWidth, 76);
+  SubTunnels = new QComboBox(group);
+  SubTunnels->setObjectName("SubTunnels");
+  const int top = group->contentsRect().top();
+  SubTunnels->setGeometry(80, top, group->width() - 87, 21);
+  SubTunnels->addItems({"None", "Minimal", "Some", "Many"});
+  // With nothing chosen the game lays no side tunnels, although the list reads "Some".
+  SubTunnels->setPlaceholderText("Some");
+  connect(SubTunnels, &QComboBox::currentIndexChanged, this,
+          [this](int index) { settings_.SubTunnels = index; });
+  AddLabel(group, "Sub-Tunnels:", QRect(7, top + 3, 72, kLabelHeight))->setBuddy(SubTunnels);
+
+  // Kept with their defaults and out of sight: the game has them, the player does not.
+  Milestones = AddCheckBox(group, "Milestones", &Settings::Milestones, "Milestones Marked", 24);
+  MarkEntrance = AddCheckBox(group, "MarkEntrance", &Settings::MarkEntrance, "Entrance Marked", 40);
+  Milestones->hide();
+  MarkEntrance->hide();
+}
+
+void Tfo::BuildAnswerRange(QWidget* page) {
+  minAnswer = new QSpinBox(page);
+  minAnswer->setObjectName("minAnswer");
+  minAnswer->setAccessibleName("Lowest answer");
+  minAnswer->setGeometry(228, 320, 40, 21);
+  minAnswer->setRange(1, 20);
+  connect(minAnswer, &QSpinBox::valueChanged, this,
+          [this](int value) { settings_.minAnswer = value; });
+  // Right-aligned against its spin box, so a wider substitute font grows it to the left.
+  QLabel* range = AddLabel(page, "Answer Range:", QRect(137, 323, 89, kLabelHeight));
+  range->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  range->setBuddy(minAnswer);
+
+  // Any whole number is kept: the game itself decides what a highest answer below 1 means.
+  maxAnswer = new QSpinBox(page);
+  maxAnswer->setObjectName("maxAnswer");
+  maxAnswer->setAccessibleName("Highest answer");
+  maxAnswer->setGeometry(270, 320, 44, 21);
+  maxAnswer->setRange(INT_MIN, INT_MAX);
+  connect(maxAnswer, &QSpinBox::valueChanged, this,
+          [this](int value) { settings_.maxAnswer = value; });
+}
+
+void Tfo::BuildButtons(QWidget* tabs) {
+  const int y = tabs->geometry().bottom() + 7;
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("bOK");
+  ok->setGeometry(kWidth - 4 - kButtonWidth, y, kButtonWidth, kButtonHeight);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  bNewWords = new QPushButton("New Game", this);
+  bNewWords->setObjectName("bNewWords");
+  bNewWords->setGeometry(ok->x() - 8 - kButtonWidth, y, kButtonWidth, kButtonHeight);
+  connect(bNewWords, &QPushButton::clicked, this, [this] { done(kNewGameResult); });
+}
+
+void Tfo::SetUserLevelEnabled(bool enabled) {
+  UserLevel->setEnabled(enabled);
+}
+
+void Tfo::SetNewGameEnabled(bool enabled) {
+  bNewWords->setEnabled(enabled);
+}
+
+void Tfo::ShowSettings() {
+  for (const auto& [slider, setting] : trackBars_) {
+    const QSignalBlocker quiet(slider);
+    slider->setValue(settings_.*setting);
+  }
+  for (const auto& [box, setting] : checkBoxes_) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(settings_.*setting);
+  }
+  const auto showIndex = [](QComboBox* list, int index) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  };
+  showIndex(SubTunnels, settings_.SubTunnels);
+  showIndex(UserLevel, settings_.UserLevel);
+  const QSignalBlocker quietMin(minAnswer);
+  const QSignalBlocker quietMax(maxAnswer);
+  minAnswer->setValue(settings_.minAnswer);
+  maxAnswer->setValue(settings_.maxAnswer);
+}
+
+void Tfo::UserLevelChange(int index) {
+  if (ApplyGradePreset(settings_, index)) ShowSettings();
+}
+
+void Tfo::tbSoundChange(int position) {
+  settings_.tbSound = position;
+  if (setVolume) setVolume((16 - position) * 4096);
+}
+
+void Tfo::Button2Click() {
+  if (!chooseFont) return;
+  const std::optional<QString> family = chooseFont(lastFont_);
+  if (!family || family->isEmpty()) return;
+  lastFont_.setFamily(*family);
+  settings_.boardFontName = family->toStdString();
+}
+
+void Tfo::showEvent(QShowEvent* event) {
+  ShowSettings();
+  CentreOverParent();
+  QDialog::showEvent(event);
+}
+
+void Tfo::CentreOverParent() {
+  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  if (owner == nullptr) return;
+  const QRect area(owner->mapToGlobal(QPoint(0, 0)), owner->size());
+  QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), area);
+  // A main window pushed partly off the screen still gets a dialog the player can reach.
+  if (const QScreen* screen = owner->screen()) {
+    const QRect visible = screen->availableGeometry();
+    place.moveLeft(std::max(visible.left(), std::min(place.left(), visible.right() - width() + 1)));
+    place.moveTop(std::max(visible.top(), std::min(place.top(), visible.bottom() - height() + 1)));
+  }
+  setGeometry(place);
+}
+
+}  // namespace sb

@@ -1,0 +1,174 @@
+// The tip-of-the-day window: the layout of its controls and the mirror of the reader's state.
+#include "tips/tips_dialog.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringDecoder>
+#include <utility>
+
+#include "util/files.h"
+
+namespace sb {
+namespace {
+
+// The file is 8-bit text: UTF-8 when it is valid UTF-8, otherwise Latin-1, byte for byte.
+QString FromFileText(const std::string& text) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+  if (utf8.hasError())
+    decoded = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  // Control characters of a damaged file would show as boxes or break the lines.
+  for (QChar& c : decoded)
+    if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+  return decoded;
+}
+
+QFont DialogFont(const char* family, int points, bool bold = false) {
+  QFont font(QString::fromLatin1(family), points);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* PlainLabel(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  // Tips are plain text: a "<" in a tip must not turn the label into rich text.
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+TfTips::TfTips(QWidget* parent, std::filesystem::path tipsFile)
+    : QDialog(parent), tipsFile_(std::move(tipsFile)) {
+  setObjectName("fTips");
+  setWindowTitle("Tip of the Day");
+  // A fixed dialog: no minimise or maximise buttons.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFont(DialogFont("MS Sans Serif", 8));
+  QPalette black = palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  setPalette(black);
+  setFixedSize(309, 191);
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName("Bevel1");
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(8, 8, 293, 145);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName("Panel1");
+  panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+  panel->setLineWidth(1);
+  panel->setGeometry(16, 16, 279, 129);
+  QPalette white = panel->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  panel->setPalette(white);
+  panel->setAutoFillBackground(true);
+
+  iBulb_ = PlainLabel(panel, "iBulb", QRect(0, 4, 33, 33));
+  lTitle_ = PlainLabel(panel, "lTitle", QRect(36, 18, 279 - 36 - 2, 18));
+  lTitle_->setFont(DialogFont("MS Sans Serif", 10, true));
+  QPalette blue = lTitle_->palette();
+  blue.setColor(QPalette::WindowText, Qt::blue);
+  lTitle_->setPalette(blue);
+  lTip_ = PlainLabel(panel, "lTip", QRect(8, 40, 257, 81));
+  lTip_->setWordWrap(true);
+  lTip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  cbShowTips_ = new QCheckBox("Show Tips at Startup", this);
+  cbShowTips_->setObjectName("cbShowTips");
+  cbShowTips_->setFont(DialogFont("Arial", 8));
+  cbShowTips_->setGeometry(16, 163, 145, 17);
+  connect(cbShowTips_, &QCheckBox::toggled, this, [this](bool on) { state_.showTips = on; });
+
+  Button2_ = new QPushButton("Next Tip", this);
+  Button2_->setObjectName("Button2");
+  Button2_->setGeometry(168, 160, 63, 25);
+  Button2_->setDefault(true);
+  connect(Button2_, &QPushButton::clicked, this, &TfTips::Button2Click);
+
+  // "OK" is also what Esc presses (QDialog's reject), so both close the dialog.
+  Button1_ = new QPushButton("OK", this);
+  Button1_->setObjectName("Button1");
+  Button1_->setGeometry(240, 160, 60, 25);
+  connect(Button1_, &QPushButton::clicked, this, &QDialog::accept);
+
+  setTabOrder(Button2_, Button1_);
+  setTabOrder(Button1_, cbShowTips_);
+  Mirror();
+  LoadBulb();
+}
+
+void TfTips::PrepareForStartup() {
+  state_.showTips = true;
+  state_.tipCounter = 0;
+  Mirror();
+}
+
+bool TfTips::ShowTipsAtStartup() const {
+  return state_.showTips;
+}
+
+int TfTips::exec() {
+  if (FormActivate() == TipOutcome::Unreadable) {
+    setResult(QDialog::Rejected);
+    return QDialog::Rejected;
+  }
+  activatedByExec_ = true;
+  const int result = QDialog::exec();
+  activatedByExec_ = false;
+  return result;
+}
+
+void TfTips::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The window system showing it again (after a minimise) is not a new showing.
+  if (event->spontaneous()) return;
+  if (!std::exchange(activatedByExec_, false) && FormActivate() == TipOutcome::Unreadable)
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+  // Enter means "Next Tip" at every showing, whichever button had the focus last time.
+  if (Button2_->isEnabled()) Button2_->setFocus();
+}
+
+TipOutcome TfTips::FormActivate() {
+  LoadBulb();
+  const TipOutcome outcome = ShowNextTip(state_, TipsFile());
+  Mirror();
+  return outcome;
+}
+
+void TfTips::Button2Click() {
+  if (FormActivate() == TipOutcome::Unreadable) reject();
+}
+
+void TfTips::Mirror() {
+  lTitle_->setText(FromFileText(state_.title));
+  lTip_->setText(FromFileText(state_.text));
+  const QSignalBlocker quiet(cbShowTips_);
+  cbShowTips_->setChecked(state_.showTips);
+  Button2_->setEnabled(state_.nextTipEnabled);
+}
+
+// The bulb is optional art: without the file the panel simply shows no picture.
+void TfTips::LoadBulb() {
+  if (iBulb_->pixmap().isNull() == false) return;
+  QPixmap bulb(QString::fromStdString(DataPath("sb/bulb.png").string()));
+  if (bulb.isNull()) return;
+  // Drawn at twice the size, shown at 33 x 33 so it stays sharp on high-density screens.
+  bulb = bulb.scaled(66, 66, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  bulb.setDevicePixelRatio(2.0);
+  iBulb_->setPixmap(bulb);
+}
+
+std::filesystem::path TfTips::TipsFile() const {
+  return tipsFile_.empty() ? DataPath("sb/TIPS.TXT") : tipsFile_;
+}
+
+}  // namespace sb

@@ -1,0 +1,301 @@
+// The main window's life: created with its splash and side windows, shown, activated once with
+// the start-up steps, and closed cleanly even in the middle of a wait; and the menu commands
+// that hand over to other windows and to the desktop.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+#include "settings/options/options_dialog.h"
+#include "stats/stats_file.h"
+#include "stats/stats_window.h"
+#include "tips/tips_dialog.h"
+#include "ui/board_view.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+#include "ui/side_windows.h"
+#include "ui/sound/sound_player.h"
+#include "util/files.h"
+#include "workbench/maze_window.h"
+
+namespace sb {
+namespace {
+
+QString DataFile(const char* name) {
+  return QString::fromStdString(DataPath(name).string());
+}
+
+QStringList Names(const std::vector<SoundFileProblem>& problems) {
+  QStringList names;
+  for (const SoundFileProblem& problem : problems)
+    names << QString::fromStdString(problem.file + " (" + problem.reason + ")");
+  return names;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      dialogs_(*parts.dialogs),
+      statsFile_(std::move(parts.statsFile)),
+      sound_(std::make_unique<SoundPlayer>(std::move(parts.sound), DataPath("sound"))),
+      splashMs_(parts.splashMs),
+      waitScale_(parts.waitScale) {
+  setObjectName("TfrmMain");
+  setWindowTitle("Sumburrow");
+  QFont font("MS Sans Serif");
+  font.setPixelSize(11);
+  setFont(font);
+
+  // FormCreate: the splash and its pause, then the sprites.
+  sprites_.Load();
+  QSplashScreen splash(SplashPicture(QPixmap::fromImage(sprites_.Sprite(kRight, 1)),
+                                     devicePixelRatioF()));
+  if (splashMs_ > 0) {
+    splash.show();
+    Delay(splashMs_);
+  }
+
+  game_ = std::make_unique<Game>(settings_, *this);
+  auto* central = new QWidget(this);
+  central->setObjectName("client");
+  central->setPalette(QPalette(QColor(128, 128, 255)));
+  central->setAutoFillBackground(true);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  boardView_ = new BoardView(picture_, central);
+  boardView_->setObjectName("xGame");
+  boardView_->setAccessibleName("Board");
+  boardView_->onPointerMove = [this](int x, int y) { game_->xGameMouseMove(x, y); };
+  boardView_->onClick = [this] { Run([this] { game_->xGameClick(true); }); };
+  layout->addWidget(boardView_, 1);
+  BuildStatusStrip(central);
+  BuildPanels(central);
+  setCentralWidget(central);
+  BuildMenus();
+  ConnectTimers();
+  BuildSideWindows();
+  qApp->installEventFilter(this);
+  Mirror();
+  splash.close();
+}
+
+void TfrmMain::BuildSideWindows() {
+  about_ = new AboutBox(QPixmap(DataFile("icons/sumburrow-128.png")), this);
+  options_ = new Tfo(settings_, this);
+  options_->setVolume = [this](int volume) { sound_->SetVolume(volume); };
+  options_->chooseFont = [this](const QFont& initial) -> std::optional<QString> {
+    const std::optional<QFont> chosen = dialogs_.ChooseFont(options_, initial);
+    if (!chosen) return std::nullopt;
+    return chosen->family();
+  };
+  news_ = new PageViewer("News and New Games", this);
+  news_->setObjectName("news");
+  tips_ = new TfTips(this);
+  stats_ = new TfrmStats(statsFile_, this);
+  maze_ = new TfrmMaze(this);
+  help_ = new PageViewer("How to Play", this);
+  help_->setObjectName("help");
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  // FormShow.
+  shown_ = true;
+  sound_->SetVolume(4096);
+  game_->NextBannerMessage();
+  Mirror();
+  // The first activation follows once the window system has shown the window; some desktops
+  // (or none at all) never activate it, so it does not wait for that.
+  QTimer::singleShot(0, this, [this] { Run([this] { FormActivate(); }); });
+}
+
+bool TfrmMain::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && shown_ && !activated_)
+    Run([this] { FormActivate(); });
+  return QMainWindow::event(event);
+}
+
+void TfrmMain::PlaceWindow() {
+  const QRect available = screen()->availableGeometry();
+  move(available.topLeft());
+  resize(std::min(available.width(), 1200), std::min(available.height(), 800));
+  ProcessMessages();
+  showMaximized();
+  ProcessMessages();
+  // With no window manager nothing maximises the window: a moment later, it takes the free
+  // screen itself if it is still small.
+  QTimer::singleShot(400, this, [this, available] {
+    if (shutDown_ || isFullScreen()) return;
+    if (width() < available.width() * 3 / 4 || height() < available.height() * 3 / 4)
+      setGeometry(available);
+  });
+}
+
+// The banner takes the status strip's room right of the equation, less 150 pixels, at most 255;
+// the strip's width settles only once the window system has laid the window out, and again
+// whenever the window is resized.
+void TfrmMain::SizeBanner() {
+  centralWidget()->layout()->activate();
+  LB_->setFixedWidth(std::clamp(ppp_->width() - lEquation_->x() - lEquation_->width() - 150, 0,
+                                255));
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (activated_) SizeBanner();
+}
+
+void TfrmMain::FormActivate() {
+  if (activated_ || shutDown_) return;
+  activated_ = true;
+  PlaceWindow();
+  SizeBanner();
+  settings_.tbSize = 3;
+  TryOtherGames1Click();
+  dialogs_.Information(this,
+                       QString("Sumburrow grows new mazes and games all the time: visit %1 for "
+                               "free updates and news.")
+                           .arg(kWebSite));
+  game_->NextBannerMessage();
+  action("mSOund")->setChecked(true);
+  sound_->SetSoundOn(true);
+  if (!game_->controls().Banner) game_->BannerClick();
+  tips_->PrepareForStartup();
+  settings_.boardFontName = "Arial";
+  if (y() < 0 || y() > 400) move(x(), 10);
+  if (x() < 0 || x() > 600) move(10, y());
+  QStringList missing = sprites_.missing();
+  missing << Names(sound_->LoadSoundEffects());
+  ReportMissingFiles(missing);
+  if (tips_->ShowTipsAtStartup()) dialogs_.Exec(*tips_);
+  Delay(1);
+  FormPaint();
+}
+
+void TfrmMain::ReportMissingFiles(const QStringList& files) {
+  if (files.isEmpty()) return;
+  dialogs_.Information(this, "Some of the game's files could not be read, so the game goes on "
+                             "without them:\n\n" +
+                                 files.join("\n") + "\n\nThe program folder is " +
+                                 QString::fromStdString(ProgramFolder()));
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (depth_ > 0 || !waits_.empty()) {
+    // A handler is still waiting: let every wait end at once, and close once it has returned.
+    closeRequested_ = true;
+    QuitWaits();
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TfrmMain::FormClose() {
+  if (shutDown_) return;
+  hide();
+  shutDown_ = true;
+  for (MirroredTimer* timer : {&gTimer_, &mTimer_, &bTimer_})
+    timer->timer.stop();
+  setEnabled(false);
+  LB_->clear();
+  QCoreApplication::processEvents();
+  sound_->Shutdown();
+}
+
+void TfrmMain::RecordGame(const GameRecord& record) {
+  const std::string error = stats::Append(statsFile_, record);
+  emit recorded(record, QString::fromStdString(error));
+  if (error.empty() || statsWarned_) return;
+  statsWarned_ = true;
+  dialogs_.Information(this, "This game could not be added to the statistics, and later games "
+                             "will not be either while this lasts:\n\n" +
+                                 QString::fromStdString(error) + "\n\nPlay goes on.");
+}
+
+bool TfrmMain::ShowOptionsDialog() {
+  return dialogs_.Exec(*options_) == Tfo::kNewGameResult;
+}
+
+void TfrmMain::OpenHelp() {
+  Contents1Click();
+}
+
+void TfrmMain::Contents1Click() {
+  const std::filesystem::path page = DataPath("sb/sb.htm");
+  if (!FileExists(page)) {
+    dialogs_.Information(this, "The help page is missing: " +
+                                   QString::fromStdString(page.string()));
+    return;
+  }
+  if (dialogs_.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())))) return;
+  // No browser on this desktop: the game shows the page itself.
+  help_->Load(page);
+  dialogs_.Exec(*help_);
+}
+
+void TfrmMain::HonorRoll2Click() {
+  dialogs_.Exec(*stats_);
+}
+
+void TfrmMain::mTipClick() {
+  dialogs_.Exec(*tips_);
+}
+
+void TfrmMain::CounterClick() {
+  dialogs_.Exec(*maze_);
+}
+
+void TfrmMain::About2Click() {
+  dialogs_.Exec(*about_);
+}
+
+void TfrmMain::Calculator1Click() {
+  for (const char* calculator : kCalculators) {
+    const QString program = QStandardPaths::findExecutable(calculator);
+    if (!program.isEmpty()) {
+      dialogs_.StartProgram(program);
+      return;
+    }
+  }
+}
+
+void TfrmMain::ByEmail1Click() {
+  QUrl mail(QString("mailto:") + kSupportAddress);
+  QUrlQuery query;
+  query.addQueryItem("subject", windowTitle() + " support, feedback, etc.");
+  mail.setQuery(query);
+  dialogs_.OpenUrl(mail);
+}
+
+void TfrmMain::TryOtherGames1Click() {
+  if (!dialogs_.Question(this, "Check our website via the internet for new announcements?"))
+    return;
+  if (!news_->Load(DataPath("sb/news.htm")))
+    news_->browser()->setHtml(QString("<p>The news page that comes with the game is missing.</p>"
+                                      "<p>News and new games: <a href=\"%1\">%1</a></p>")
+                                  .arg(kWebSite));
+  dialogs_.Exec(*news_);
+}
+
+void TfrmMain::WebSite2Click() {
+  dialogs_.OpenUrl(QUrl(kWebSite));
+}
+
+void TfrmMain::mSOundClick() {
+  sound_->SetSoundOn(action("mSOund")->isChecked());
+}
+
+}  // namespace sb

@@ -1,0 +1,110 @@
+// The cue rules of the sound player.
+#include "ui/sound/sound_player.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+
+namespace sb {
+namespace {
+
+bool IsEffectCue(std::string_view name) {
+  return std::any_of(kEffectCues.begin(), kEffectCues.end(),
+                     [name](const EffectCue& cue) { return cue.name == name; });
+}
+
+bool IsRegularFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+std::string DescribeSoundProblems(const std::vector<SoundFileProblem>& problems) {
+  if (problems.empty()) return {};
+  std::string text = problems.size() == 1
+                         ? "A sound file could not be loaded, so its sound stays silent:\n"
+                         : "Some sound files could not be loaded, so their sounds stay silent:\n";
+  for (const auto& problem : problems)
+    text += "\n" + problem.file + " (" + problem.reason + ")";
+  return text;
+}
+
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::filesystem::path soundFolder)
+    : backend_(std::move(backend)),
+      soundFolder_(std::move(soundFolder)),
+      rememberedVolume_(backend_->OutputVolume()) {}
+
+std::vector<SoundFileProblem> SoundPlayer::LoadSoundEffects() {
+  if (loaded_) return loadProblems_;
+  loaded_ = true;
+  for (const auto& cue : kEffectCues) {
+    const auto path = soundFolder_ / cue.file;
+    const std::string shown = "sound/" + std::string(cue.file);
+    if (!IsRegularFile(path)) {
+      loadProblems_.push_back({shown, "missing"});
+      continue;
+    }
+    auto bytes = ReadBytes(path);
+    if (!bytes) {
+      loadProblems_.push_back({shown, "unreadable"});
+      continue;
+    }
+    std::string fault;
+    auto image = ParseWave(std::move(*bytes), fault);
+    if (image)
+      images_.emplace(std::string(cue.name), std::move(*image));
+    else
+      loadProblems_.push_back({shown, "damaged: " + fault});
+  }
+  return loadProblems_;
+}
+
+void SoundPlayer::PlayCue(const std::string& name) {
+  if (!soundOn_) return;
+  backend_->StopEffect();
+  if (IsEffectCue(name)) {
+    const auto image = images_.find(name);
+    if (image != images_.end()) backend_->PlayEffect(image->second);
+    return;
+  }
+  if (clipPlaying_) {
+    backend_->StopClip();
+    clipPlaying_ = false;
+  }
+  backend_->CloseClip();
+  const auto file = soundFolder_ / name;
+  if (!IsRegularFile(file)) return;
+  backend_->StartClip(file);
+  clipPlaying_ = true;
+}
+
+void SoundPlayer::SetVolume(int volume) {
+  backend_->SetOutputVolume(std::clamp(volume, 0, kMaxVolume));
+}
+
+int SoundPlayer::VolumeForPosition(int position) {
+  return (16 - std::clamp(position, 1, 15)) * 4096;
+}
+
+void SoundPlayer::Shutdown() {
+  backend_->StopEffect();
+  backend_->SetOutputVolume(rememberedVolume_);
+  if (clipPlaying_) {
+    backend_->StopClip();
+    backend_->CloseClip();
+    clipPlaying_ = false;
+  }
+}
+
+}  // namespace sb

@@ -1,0 +1,89 @@
+// The game's sounds asked for by name: five effects held in memory and music clips from the
+// "sound" folder, switched by the "Sound Effects" menu item, at the program's own volume.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/sound/sound_backend.h"
+#include "ui/sound/wave_image.h"
+
+namespace sb {
+
+struct EffectCue {
+  std::string_view name;  // as the game asks for it
+  std::string_view file;  // in the sound folder
+};
+
+// In the order they are loaded.
+inline constexpr std::array<EffectCue, 5> kEffectCues{{{"OK", "sbok.wav"},
+                                                       {"Clue", "sbclue.wav"},
+                                                       {"Timer", "sbtimer.wav"},
+                                                       {"TimerStart", "sbtimerstart.wav"},
+                                                       {"Wrong", "sbwrong.wav"}}};
+
+struct SoundFileProblem {
+  std::string file;    // "sound/sbok.wav"
+  std::string reason;  // "missing", "unreadable", or what is wrong inside it
+  bool operator==(const SoundFileProblem&) const = default;
+};
+
+// The one message for the user about effect files that could not be loaded; empty when all
+// were loaded.
+std::string DescribeSoundProblems(const std::vector<SoundFileProblem>& problems);
+
+class SoundPlayer {
+ public:
+  static constexpr int kMaxVolume = 65535;
+
+  // soundFolder holds the effect and clip files. The backend's volume at this moment is the
+  // one Shutdown restores.
+  SoundPlayer(std::unique_ptr<SoundBackend> backend, std::filesystem::path soundFolder);
+
+  // Reads the five effect files into memory, once; later calls read nothing again and return
+  // the same list. Every file that is missing, unreadable or damaged is listed, and its cue
+  // stays silent for the whole run.
+  std::vector<SoundFileProblem> LoadSoundEffects();
+
+  // Plays a cue and returns at once: one of the effect names above, or else the file name of a
+  // music clip in the sound folder. Every cue first stops the effect that is sounding; a clip
+  // request also stops the clip that is playing. Effects and a clip sound together. With the
+  // sound switched off nothing starts and nothing stops.
+  void PlayCue(const std::string& name);
+
+  // The "Sound Effects" menu item's check; a clip already playing keeps playing when it is
+  // switched off.
+  void SetSoundOn(bool on) { soundOn_ = on; }
+  bool SoundOn() const { return soundOn_; }
+
+  // The program's output volume, 0 .. 65535 (values outside are clamped).
+  int Volume() const { return backend_->OutputVolume(); }
+  void SetVolume(int volume);
+  // The volume for a position of the options' volume track bar: 1 (loudest) .. 15 (quietest).
+  static int VolumeForPosition(int position);
+
+  // Stops the effect, puts back the volume found at start, and stops and closes a clip that
+  // was started.
+  void Shutdown();
+
+  // True from a clip's start until the next clip request or the shut-down stops it, even when
+  // the clip has ended by itself meanwhile.
+  bool clipPlaying() const { return clipPlaying_; }
+
+ private:
+  std::unique_ptr<SoundBackend> backend_;
+  std::filesystem::path soundFolder_;
+  std::map<std::string, SoundImage, std::less<>> images_;
+  std::vector<SoundFileProblem> loadProblems_;
+  bool loaded_ = false;
+  bool soundOn_ = true;
+  bool clipPlaying_ = false;
+  int rememberedVolume_ = kMaxVolume;
+};
+
+}  // namespace sb

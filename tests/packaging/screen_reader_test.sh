@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The game through a screen reader's eyes: the program in a real window under Xvfb, in a D-Bus
+# session of its own with the accessibility bus running, read with AT-SPI.
+#   screen_reader_test.sh PROGRAM
+set -uo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+for command in dbus-run-session dbus-send Xvfb openbox xdotool; do
+  command -v "$command" > /dev/null || { echo "skipped: $command is not installed"; exit 77; }
+done
+/usr/bin/python3 -c "import pyatspi" 2> /dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
+
+if [[ "${1:-}" != "--inside" ]]; then
+  exec dbus-run-session -- bash "$0" --inside "$program"
+fi
+program=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+openbox > /dev/null 2>&1 &
+pids+=($!)
+# The accessibility bus starts on the first request for its address.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+  > /dev/null || { echo "FAILED: no accessibility bus"; exit 1; }
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+"$program" > "$work/out" 2>&1 &
+pids+=($!)
+
+source "$here/../ui/window_driver.sh"
+start_a_game || { echo "FAILED: the start-up did not go as a player sees it"; exit 1; }
+sleep 1
+/usr/bin/python3 "$here/screen_reader_check.py"
