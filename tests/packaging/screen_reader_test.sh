@@ -23,24 +23,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox > /dev/null 2>&1 &
-pids+=($!)
+source "$here/../ui/window_driver.sh"
+start_display || { echo "FAILED: Xvfb did not start"; exit 1; }
 # The accessibility bus starts on the first request for its address.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
   > /dev/null || { echo "FAILED: no accessibility bus"; exit 1; }
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
 "$program" > "$work/out" 2>&1 &
 pids+=($!)
 
-source "$here/../ui/window_driver.sh"
 start_a_game || { echo "FAILED: the start-up did not go as a player sees it"; exit 1; }
 sleep 1
 /usr/bin/python3 "$here/screen_reader_check.py"

@@ -1,5 +1,6 @@
 // The sound player's cue rules, through a backend that records what it is asked to do.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -52,8 +53,10 @@ class RecordingBackend final : public SoundBackend {
 class SoundPlayerTest : public testing::Test {
  protected:
   void SetUp() override {
+    // CTest runs each case as a process of its own, side by side: the folder names the process.
     folder_ = std::filesystem::path(testing::TempDir()) /
-              ("sound_player_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+              ("sound_player_" + std::to_string(::getpid()) + "_" +
+               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::create_directories(folder_);
     for (std::size_t i = 0; i < kEffectCues.size(); ++i)
       Write(std::string(kEffectCues[i].file), EffectFileBytes(i));

@@ -1,5 +1,6 @@
 // The "Tip of the Day" dialog as a player sees it: its controls, its buttons and keys, our tips.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,7 +16,9 @@ namespace sb {
 namespace {
 
 std::filesystem::path WriteFile(const std::string& content) {
-  const auto path = std::filesystem::path(::testing::TempDir()) / "dialog-tips.txt";
+  // Each case runs as a process of its own beside the others: the file names the process.
+  const auto path = std::filesystem::path(::testing::TempDir()) /
+                    ("dialog-tips-" + std::to_string(::getpid()) + ".txt");
   std::ofstream(path, std::ios::binary) << content;
   return path;
 }

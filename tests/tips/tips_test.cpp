@@ -1,5 +1,6 @@
 // The tips reader: what each showing puts on screen, for good files and bad ones.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,9 @@ namespace {
 using namespace std::string_literals;
 
 std::filesystem::path WriteFile(const std::string& name, const std::string& content) {
-  const auto path = std::filesystem::path(::testing::TempDir()) / name;
+  // Each case runs as a process of its own beside the others: the file names the process.
+  const auto path =
+      std::filesystem::path(::testing::TempDir()) / (std::to_string(::getpid()) + "-" + name);
   std::ofstream(path, std::ios::binary) << content;
   return path;
 }

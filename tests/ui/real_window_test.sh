@@ -35,19 +35,8 @@ fail() {
   exit 1
 }
 
-# A display of our own, whichever number is free.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-[[ -s "$work/display" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-openbox > /dev/null 2>&1 &
-pids+=($!)
-
-# A player's machine: no sound server, a home of its own for the statistics.
-export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/window_driver.sh"
+start_display || fail "Xvfb did not start"
 "$program" > "$work/out" 2>&1 &
 program_pid=$!
 pids+=($program_pid)
@@ -58,8 +47,6 @@ pixels() {
   convert "$work/shot.png" -format %c histogram:info:- 2> /dev/null |
     awk -v want="($1,$2,$3)" '{ gsub(/ /, ""); split($0, part, ":"); if (index(part[2], want) == 1) n += part[1] } END { print n + 0 }'
 }
-source "$(dirname "$0")/window_driver.sh"
-
 start_a_game || fail "the start-up did not go as a player sees it"
 key Down
 sleep 1.5

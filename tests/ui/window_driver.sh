@@ -1,6 +1,22 @@
-# Drives the real program's windows with xdotool, for the tests that start it (sourced):
-# waits for the windows to come up and answers the start-up dialogs with keys, the way a player
-# does, without guessing how long anything takes.
+# Drives the real program's windows with xdotool, for the tests that start it (sourced): a
+# display and a player's home of their own, then waits for the windows to come up and answers
+# the start-up dialogs with keys, the way a player does, without guessing how long anything
+# takes. The sourcing script sets `work` (a scratch folder) and an array `pids` of processes its
+# clean-up stops.
+
+# Starts Xvfb on a free display with openbox on it, and a home with no sound server.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
+  pids+=($!)
+  for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  [[ -s "$work/display" ]] || return 1
+  export DISPLAY=":$(cat "$work/display")"
+  openbox > /dev/null 2>&1 &
+  pids+=($!)
+  export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM
+}
 
 # The id of the window that has the keyboard, and its width.
 active_window() { xdotool getactivewindow 2> /dev/null; }
