@@ -10,8 +10,8 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
-#include <string>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "core/game.h"
@@ -73,7 +73,9 @@ Summary Time(int runs, F&& f) {
 double CpuMilliseconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  const auto ms = [](timeval t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  const auto ms = [](timeval t) {
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0;
+  };
   return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -111,12 +113,14 @@ void Drawing(qreal density) {
   Print(label, Time(50, [&] { picture.DrawBoard(game.state(), settings); }),
         density > 1 ? "< 10 ms" : "< 5 ms");
   std::snprintf(label, sizeof label, "one cell redrawn, density %.0f", density);
-  Print(label, Time(2000, [&] {
-          picture.EraseCell(game.state(), 5, 5);
-          picture.DrawClump(game.state(), 5, 5, 1);
-          picture.DrawClump(game.state(), 5, 5, 2);
-          picture.DrawCellNumber(game.state(), 5, 5, sb::kWhite);
-        }),
+  Print(label,
+        Time(2000,
+             [&] {
+               picture.EraseCell(game.state(), 5, 5);
+               picture.DrawClump(game.state(), 5, 5, 1);
+               picture.DrawClump(game.state(), 5, 5, 2);
+               picture.DrawCellNumber(game.state(), 5, 5, sb::kWhite);
+             }),
         "< 0.2 ms");
 }
 
@@ -161,7 +165,7 @@ int main(int argc, char** argv) {
     window->Run([&] { window->game().New1Click(); });
     QTest::qWait(2000);
     std::printf("resident memory of a running game: %.1f MB (target < 80 MB)\n",
-                ResidentKilobytes() / 1024.0);
+                static_cast<double>(ResidentKilobytes()) / 1024.0);
     window.reset();
     return 0;
   }
@@ -182,8 +186,9 @@ int main(int argc, char** argv) {
   QElapsedTimer idle;
   idle.start();
   QTest::qWait(10000);  // the banner scrolls, nothing else happens
-  std::printf("processor while idle with the banner scrolling: %.2f %% of one core (target < 2 %%)\n",
-              100.0 * (CpuMilliseconds() - beforeIdle) / static_cast<double>(idle.elapsed()));
+  std::printf(
+      "processor while idle with the banner scrolling: %.2f %% of one core (target < 2 %%)\n",
+      100.0 * (CpuMilliseconds() - beforeIdle) / static_cast<double>(idle.elapsed()));
   window.reset();
   return 0;
 }

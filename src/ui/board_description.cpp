@@ -37,7 +37,8 @@ std::string BoardDescription(const GameState& state, const Controls& controls) {
     for (size_t i = 0; i < around.size(); ++i)
       text += std::string(kNames[i]) + ": " + Around(board, around[i]) + ". ";
   }
-  if (!state.guidanceText.empty()) text += (text.back() == ' ' ? "" : " ") + state.guidanceText + ".";
+  if (!state.guidanceText.empty())
+    text += (text.back() == ' ' ? "" : " ") + state.guidanceText + ".";
   return text;
 }
 

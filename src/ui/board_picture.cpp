@@ -3,9 +3,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "core/geometry.h"
 #include "util/random.h"
@@ -13,10 +13,10 @@
 namespace sb {
 namespace {
 
-constexpr QRgb kShadow = 0x800000;      // maroon, under yellow numbers
-constexpr QRgb kFirstPen = 0x8C6B77;    // the first outline of a clump
-constexpr QRgb kSecondPen = 0x000000;   // the second one
-constexpr int kDotsPerMeter = 3780;     // 96 dots per inch: points measure as on a desktop
+constexpr QRgb kShadow = 0x800000;     // maroon, under yellow numbers
+constexpr QRgb kFirstPen = 0x8C6B77;   // the first outline of a clump
+constexpr QRgb kSecondPen = 0x000000;  // the second one
+constexpr int kDotsPerMeter = 3780;    // 96 dots per inch: points measure as on a desktop
 
 int Wobble() {
   return Random(2);
@@ -59,10 +59,14 @@ void BoardPicture::PaintGradient(QImage& target, QSize clientSize, const GameSta
 void BoardPicture::FormPaint(QSize pictureSize, QSize clientSize, const GameState& state,
                              const std::function<void()>& pump) {
   if (pump) pump();
+  // Pictures of the same size are painted over: a new game need not wait for fresh memory.
+  const QSize pixels = (QSizeF(pictureSize) * density_).toSize();
+  if (image_.size() != pixels || image_.devicePixelRatio() != density_) {
+    image_ = NewImage(pictureSize);
+    background_ = NewImage(pictureSize);
+  }
   size_ = pictureSize;
-  image_ = NewImage(pictureSize);
   PaintGradient(image_, clientSize, state);
-  background_ = NewImage(pictureSize);
   if (pump) pump();
   PaintGradient(background_, clientSize, state);
 }
@@ -71,72 +75,111 @@ void BoardPicture::DrawBoard(const GameState& state, const Settings& settings) {
   if (image_.isNull()) return;
   const Board& board = state.board;
   font_ = NumberFont(state.cellSize, settings.boardFontName);
-  QPainter painter(&image_);
-  for (int pass = 1; pass <= 2; ++pass) {
-    for (int row = 1; row <= board.boardHeight; ++row) {
-      for (int col = 1; col <= board.boardWidth; ++col) {
-        const Cell& cell = board.at(col, row);
-        if (cell.number <= 0) continue;
-        const bool entrance = Pos{col, row} == board.Entrance();
-        if (!entrance && cell.colour != kYellow) DrawClump(painter, state.cellSize, col, row, pass);
-        if (pass != 1) continue;
-        // Home always, and the entrance while it is marked, show as dug out; the stored colour
-        // stays as it is.
-        const bool showYellow = cell.homeFlag || (cell.entranceFlag && settings.MarkEntrance);
-        DrawNumber(painter, state.cellSize, col, row, cell.number,
-                   showYellow ? kYellow : cell.colour);
-      }
+  const auto each = [&](const std::function<void(int, int, const Cell&)>& draw) {
+    for (int row = 1; row <= board.boardHeight; ++row)
+      for (int col = 1; col <= board.boardWidth; ++col)
+        if (board.at(col, row).number > 0) draw(col, row, board.at(col, row));
+  };
+  // Marked cells, and the entrance, are open tunnel: no clump.
+  const auto clump = [&](int pass) {
+    each([&](int col, int row, const Cell& cell) {
+      if (!(Pos{col, row} == board.Entrance()) && cell.colour != kYellow)
+        DrawClump(state, col, row, pass);
+    });
+  };
+  // The first outlines and the numbers never touch (a number stays inside its square, an
+  // outline on its edge), so each can be drawn in a sweep of its own: the outlines go straight
+  // into the pixels, the numbers through a painter.
+  clump(1);
+  {
+    QPainter painter(&image_);
+    each([&](int col, int row, const Cell& cell) {
+      // Home always, and the entrance while it is marked, show as dug out; the stored colour
+      // stays as it is.
+      const bool showYellow = cell.homeFlag || (cell.entranceFlag && settings.MarkEntrance);
+      DrawNumber(painter, state.cellSize, col, row, cell.number,
+                 showYellow ? kYellow : cell.colour);
+    });
+  }
+  clump(2);
+}
+
+// A line one device pixel wide straight into the picture's pixels (Bresenham, both ends
+// included): the aliased line of a pen of one pixel, without the painter's general machinery,
+// which costs far more for the board's hundreds of short outlines.
+void BoardPicture::PlotLine(QPoint from, QPoint to, QRgb colour) {
+  const int width = image_.width();
+  const int height = image_.height();
+  uchar* const bits = image_.bits();  // RGB32: one 32-bit word per pixel
+  const qsizetype stride = image_.bytesPerLine();
+  const QRgb opaque = colour | 0xFF000000u;
+  const int dx = std::abs(to.x() - from.x());
+  const int dy = -std::abs(to.y() - from.y());
+  const int sx = from.x() < to.x() ? 1 : -1;
+  const int sy = from.y() < to.y() ? 1 : -1;
+  int error = dx + dy;
+  int x = from.x();
+  int y = from.y();
+  for (;;) {
+    if (x >= 0 && x < width && y >= 0 && y < height)
+      reinterpret_cast<QRgb*>(bits + y * stride)[x] = opaque;
+    if (x == to.x() && y == to.y()) return;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += sy;
     }
   }
 }
 
 void BoardPicture::DrawClump(const GameState& state, int col, int row, int pass) {
   if (image_.isNull()) return;
-  QPainter painter(&image_);
-  DrawClump(painter, state.cellSize, col, row, pass);
-}
-
-void BoardPicture::DrawClump(QPainter& painter, int cellSize, int col, int row, int pass) {
-  const int s = cellSize;
+  const int s = state.cellSize;
   const PixelPos o = CellOrigin({col, row}, s);
   const int e = s / 8;
   const int h = s / 5;
   const int x0 = o.x;
   const int y0 = o.y;
   // Corners cut by e; every wobble is a fresh coin toss, so no two outlines look alike.
-  const auto p = [](int x, int y) { return QPoint(x, y); };
-  QPolygon outline;
-  outline << p(x0 + e - 1, y0 + e - 1);
+  std::vector<QPoint> outline;
+  outline.reserve(20);
+  const auto point = [&](int x, int y) { outline.emplace_back(x, y); };
+  point(x0 + e - 1, y0 + e - 1);
   for (const int k : {1, 2, 3, 4}) {
     const int x = x0 + k * h - (k == 1 ? 0 : 1) + Wobble();
-    outline << p(x, y0 - 1 + Wobble());
+    point(x, y0 - 1 + Wobble());
   }
-  outline << p(x0 + s - e, y0 + e);
+  point(x0 + s - e, y0 + e);
   for (const int k : {2, 3, 4}) {
     const int x = x0 + 5 * h - 1 + Wobble();
-    outline << p(x, y0 + k * h - 1 + Wobble());
+    point(x, y0 + k * h - 1 + Wobble());
   }
-  outline << p(x0 + s - e, y0 + s - e);
+  point(x0 + s - e, y0 + s - e);
   for (const int k : {4, 3, 2, 1}) {
     const int x = x0 + k * h - 1 + Wobble();
-    outline << p(x, y0 + 5 * h - 1 + Wobble());
+    point(x, y0 + 5 * h - 1 + Wobble());
   }
-  outline << p(x0 + e, y0 + s - e);
+  point(x0 + e, y0 + s - e);
   for (const int k : {4, 3, 2, 1}) {
     const int x = x0 - 1 + Wobble();
-    outline << p(x, y0 + k * h - 1 + Wobble());
+    point(x, y0 + k * h - 1 + Wobble());
   }
-  outline << outline.front();
-  // One pixel of the board wide. A dense screen gets a hair-thin line per device pixel, side by
-  // side: far quicker than a wide pen's outline, and just as sharp.
-  QPen pen(QColor(pass == 1 ? kFirstPen : kSecondPen), 0);
-  painter.setPen(pen);
-  const qreal density = painter.device()->devicePixelRatioF();
-  const int lines = std::max(1, static_cast<int>(std::lround(density)));
-  for (int line = 0; line < lines; ++line) {
-    const qreal shift = line / density;
-    painter.drawPolyline(QPolygonF(outline).translated(shift, shift));
-  }
+  point(outline.front().x(), outline.front().y());
+  // One pixel of the board wide: on a dense screen, one line per device pixel side by side.
+  const QRgb colour = pass == 1 ? kFirstPen : kSecondPen;
+  const int lines = std::max(1, static_cast<int>(std::lround(density_)));
+  const auto device = [this](QPoint p) {
+    return QPoint(static_cast<int>(std::floor(p.x() * density_)),
+                  static_cast<int>(std::floor(p.y() * density_)));
+  };
+  for (size_t i = 0; i + 1 < outline.size(); ++i)
+    for (int line = 0; line < lines; ++line)
+      PlotLine(device(outline[i]) + QPoint(line, line), device(outline[i + 1]) + QPoint(line, line),
+               colour);
 }
 
 void BoardPicture::EraseCell(const GameState& state, int col, int row) {
@@ -157,35 +200,39 @@ void BoardPicture::DrawCellNumber(const GameState& state, int col, int row, Colo
   DrawNumber(painter, state.cellSize, col, row, state.board.at(col, row).number, colour);
 }
 
-const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, const QFont& font,
-                                                   QRgb colour) {
-  QFont plain = font;
-  plain.setBold(false);
-  if (!(plain == glyphFont_) || glyphDensity_ != density_) {
+void BoardPicture::PrepareInk() {
+  if (!weights_[0].metrics || !(font_ == inkFont_) || inkDensity_ != density_) {
     glyphs_.clear();
-    glyphFont_ = plain;
-    glyphDensity_ = density_;
+    inkFont_ = font_;
+    inkDensity_ = density_;
+    for (const bool bold : {false, true}) {
+      Weight& weight = weights_[bold];
+      weight.font = font_;
+      weight.font.setBold(bold);
+      weight.metrics.emplace(weight.font, &image_);
+    }
   }
-  const quint64 key = (quint64{character.unicode()} << 40) | (quint64{font.bold()} << 32) | colour;
+}
+
+const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, bool bold, QRgb colour) {
+  const quint64 key = (quint64{character.unicode()} << 40) | (quint64{bold} << 32) | colour;
   const auto found = glyphs_.constFind(key);
   if (found != glyphs_.constEnd()) return *found;
 
-  QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-  probe.setDotsPerMeterX(kDotsPerMeter);
-  probe.setDotsPerMeterY(kDotsPerMeter);
-  const QFontMetricsF metrics(font, &probe);
+  const Weight& weight = weights_[bold];
+  const QFontMetricsF metrics(weight.font, &image_);
   Glyph glyph;
   glyph.advance = metrics.horizontalAdvance(character);
   glyph.pad = metrics.height() / 3;
   const QSizeF size(glyph.advance + 2 * glyph.pad, metrics.height());
-  glyph.image = QImage((size * density_).toSize() + QSize(1, 1),
-                       QImage::Format_ARGB32_Premultiplied);
+  glyph.image =
+      QImage((size * density_).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
   glyph.image.setDevicePixelRatio(density_);
   glyph.image.setDotsPerMeterX(kDotsPerMeter);
   glyph.image.setDotsPerMeterY(kDotsPerMeter);
   glyph.image.fill(Qt::transparent);
   QPainter painter(&glyph.image);
-  painter.setFont(font);
+  painter.setFont(weight.font);
   painter.setPen(QColor(colour));
   painter.drawText(QPointF(glyph.pad, metrics.ascent()), QString(character));
   painter.end();
@@ -204,24 +251,28 @@ const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, const QFont& 
 
 void BoardPicture::DrawNumber(QPainter& painter, int cellSize, int col, int row,
                               std::int32_t number, Colour colour) {
+  PrepareInk();
   const QString text = QString::number(number);
-  QFont font = font_;
-  font.setBold(colour == kYellow);
-  const QFontMetrics metrics(font, &image_);
+  const bool bold = colour == kYellow;
+  const QFontMetrics& metrics = *weights_[bold].metrics;
   const PixelPos o = CellOrigin({col, row}, cellSize);
-  const int x = o.x + (cellSize - metrics.horizontalAdvance(text)) / 2;
+  // The text's width is the sum of its characters' advances (digits carry no kerning).
+  qreal advance = 0;
+  for (const QChar character : text)
+    advance += GlyphFor(character, bold, static_cast<QRgb>(colour)).advance;
+  const int x = o.x + (cellSize - qRound(advance)) / 2;
   const int top = o.y + (cellSize - metrics.height()) / 2;
   const auto draw = [&](int left, int y, QRgb ink) {
     qreal pen = left;
     for (const QChar character : text) {
-      const Glyph& glyph = GlyphFor(character, font, ink);
+      const Glyph& glyph = GlyphFor(character, bold, ink);
       // Whole device pixels, so the pictures land as sharp as the text would.
       const qreal at = std::round((pen - glyph.pad) * density_) / density_;
       if (!glyph.image.isNull()) painter.drawImage(QPointF(at, y) + glyph.inkOffset, glyph.image);
       pen += glyph.advance;
     }
   };
-  if (colour == kYellow) draw(x + 1, top + 1, kShadow);
+  if (bold) draw(x + 1, top + 1, kShadow);
   draw(x, top, static_cast<QRgb>(colour));
 }
 

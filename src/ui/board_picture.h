@@ -4,12 +4,15 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QSize>
 
 class QPainter;
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/board.h"
@@ -50,7 +53,7 @@ class BoardPicture {
  private:
   QImage NewImage(QSize size) const;
   void PaintGradient(QImage& target, QSize clientSize, const GameState& state) const;
-  static void DrawClump(QPainter& painter, int cellSize, int col, int row, int pass);
+  void PlotLine(QPoint from, QPoint to, QRgb colour);
   void DrawNumber(QPainter& painter, int cellSize, int col, int row, std::int32_t number,
                   Colour colour);
 
@@ -60,15 +63,22 @@ class BoardPicture {
   struct Glyph {
     QImage image;
     qreal advance = 0;
-    qreal pad = 0;         // the character's box starts this far right of the picture's origin
-    QPointF inkOffset;     // where the kept ink lies from that origin
+    qreal pad = 0;      // the character's box starts this far right of the picture's origin
+    QPointF inkOffset;  // where the kept ink lies from that origin
   };
-  const Glyph& GlyphFor(QChar character, const QFont& font, QRgb colour);
+  const Glyph& GlyphFor(QChar character, bool bold, QRgb colour);
+  // The regular and the bold numbers' font and measures, kept while the font and density last.
+  struct Weight {
+    QFont font;
+    std::optional<QFontMetrics> metrics;
+  };
+  void PrepareInk();
 
   qreal density_ = 1.0;
   QHash<quint64, Glyph> glyphs_;
-  QFont glyphFont_;
-  qreal glyphDensity_ = 0;
+  std::array<Weight, 2> weights_;
+  QFont inkFont_;
+  qreal inkDensity_ = 0;
   QSize size_;
   QImage image_;
   QImage background_;

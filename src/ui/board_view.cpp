@@ -50,7 +50,8 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click && onClick) onClick();
 }

@@ -182,9 +182,10 @@ void TfrmMain::BuildMenus() {
   command(AddAction(gameMenu_, "mClue", "Cl&ue", "F11"), MenuItem::mClue);
   command(AddAction(gameMenu_, "mSolve", "&Solve", "F12"), MenuItem::mSolve);
   command(AddAction(gameMenu_, "mGoHome", "Go Home", "F4"), MenuItem::mGoHome);
-  for (const char* hidden : {"mGoHome"}) action(hidden)->setVisible(false);
-  for (const auto& [name, caption] : {std::pair{"mLoad", "L&oad"}, {"mSave", "S&ave"},
-                                      {"mUndo", "Undo"}}) {
+  for (const char* hidden : {"mGoHome"})
+    action(hidden)->setVisible(false);
+  for (const auto& [name, caption] :
+       {std::pair{"mLoad", "L&oad"}, {"mSave", "S&ave"}, {"mUndo", "Undo"}}) {
     AddAction(gameMenu_, name, caption)->setVisible(false);
   }
 
@@ -221,9 +222,12 @@ void TfrmMain::ConnectTimers() {
   gTimer_.timer.setObjectName("gTimer");
   mTimer_.timer.setObjectName("mTimer");
   bTimer_.timer.setObjectName("bTimer");
-  connect(&gTimer_.timer, &QTimer::timeout, this, [this] { Run([this] { game_->gTimerTimer(); }); });
-  connect(&mTimer_.timer, &QTimer::timeout, this, [this] { Run([this] { game_->mTimerTimer(); }); });
-  connect(&bTimer_.timer, &QTimer::timeout, this, [this] { Run([this] { game_->bTimerTimer(); }); });
+  connect(&gTimer_.timer, &QTimer::timeout, this,
+          [this] { Run([this] { game_->gTimerTimer(); }); });
+  connect(&mTimer_.timer, &QTimer::timeout, this,
+          [this] { Run([this] { game_->mTimerTimer(); }); });
+  connect(&bTimer_.timer, &QTimer::timeout, this,
+          [this] { Run([this] { game_->bTimerTimer(); }); });
 }
 
 void TfrmMain::MenuCommand(MenuItem item) {

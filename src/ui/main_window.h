@@ -44,7 +44,7 @@ struct MainWindowParts {
   Dialogs* dialogs = nullptr;
   std::unique_ptr<SoundBackend> sound;
   std::filesystem::path statsFile;
-  int splashMs = 1500;  // the start-up pause with the splash showing
+  int splashMs = 1500;     // the start-up pause with the splash showing
   double waitScale = 1.0;  // tests run the game's waits faster
 };
 

@@ -198,7 +198,8 @@ void TfrmMain::DrawBoard() {
 
 void TfrmMain::UpdateCell(int col, int row) {
   // The clump's wobble reaches a pixel beyond its square.
-  boardView_->update(BoardPicture::CellRect(game_->state().cellSize, col, row).adjusted(-2, -2, 2, 2));
+  boardView_->update(
+      BoardPicture::CellRect(game_->state().cellSize, col, row).adjusted(-2, -2, 2, 2));
 }
 
 void TfrmMain::DrawClump(int col, int row, int pass) {

@@ -57,8 +57,8 @@ TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
 
   // FormCreate: the splash and its pause, then the sprites.
   sprites_.Load();
-  QSplashScreen splash(SplashPicture(QPixmap::fromImage(sprites_.Sprite(kRight, 1)),
-                                     devicePixelRatioF()));
+  QSplashScreen splash(
+      SplashPicture(QPixmap::fromImage(sprites_.Sprite(kRight, 1)), devicePixelRatioF()));
   if (splashMs_ > 0) {
     splash.show();
     Delay(splashMs_);
@@ -147,8 +147,8 @@ void TfrmMain::PlaceWindow() {
 // whenever the window is resized.
 void TfrmMain::SizeBanner() {
   centralWidget()->layout()->activate();
-  LB_->setFixedWidth(std::clamp(ppp_->width() - lEquation_->x() - lEquation_->width() - 150, 0,
-                                255));
+  LB_->setFixedWidth(
+      std::clamp(ppp_->width() - lEquation_->x() - lEquation_->width() - 150, 0, 255));
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -185,10 +185,11 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::ReportMissingFiles(const QStringList& files) {
   if (files.isEmpty()) return;
-  dialogs_.Information(this, "Some of the game's files could not be read, so the game goes on "
-                             "without them:\n\n" +
-                                 files.join("\n") + "\n\nThe program folder is " +
-                                 QString::fromStdString(ProgramFolder()));
+  dialogs_.Information(this,
+                       "Some of the game's files could not be read, so the game goes on "
+                       "without them:\n\n" +
+                           files.join("\n") + "\n\nThe program folder is " +
+                           QString::fromStdString(ProgramFolder()));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -220,9 +221,10 @@ void TfrmMain::RecordGame(const GameRecord& record) {
   emit recorded(record, QString::fromStdString(error));
   if (error.empty() || statsWarned_) return;
   statsWarned_ = true;
-  dialogs_.Information(this, "This game could not be added to the statistics, and later games "
-                             "will not be either while this lasts:\n\n" +
-                                 QString::fromStdString(error) + "\n\nPlay goes on.");
+  dialogs_.Information(this,
+                       "This game could not be added to the statistics, and later games "
+                       "will not be either while this lasts:\n\n" +
+                           QString::fromStdString(error) + "\n\nPlay goes on.");
 }
 
 bool TfrmMain::ShowOptionsDialog() {
@@ -236,8 +238,8 @@ void TfrmMain::OpenHelp() {
 void TfrmMain::Contents1Click() {
   const std::filesystem::path page = DataPath("sb/sb.htm");
   if (!FileExists(page)) {
-    dialogs_.Information(this, "The help page is missing: " +
-                                   QString::fromStdString(page.string()));
+    dialogs_.Information(this,
+                         "The help page is missing: " + QString::fromStdString(page.string()));
     return;
   }
   if (dialogs_.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())))) return;
@@ -281,8 +283,7 @@ void TfrmMain::ByEmail1Click() {
 }
 
 void TfrmMain::TryOtherGames1Click() {
-  if (!dialogs_.Question(this, "Check our website via the internet for new announcements?"))
-    return;
+  if (!dialogs_.Question(this, "Check our website via the internet for new announcements?")) return;
   if (!news_->Load(DataPath("sb/news.htm")))
     news_->browser()->setHtml(QString("<p>The news page that comes with the game is missing.</p>"
                                       "<p>News and new games: <a href=\"%1\">%1</a></p>")

@@ -17,7 +17,7 @@ inline constexpr char kSupportAddress[] = "support@sumburrow.org";
 inline constexpr char kLicence[] = "GNU General Public License, version 3 or later";
 
 // The desktop calculators tried, in this order, for Help > Calculator.
-inline constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc",        "galculator",
+inline constexpr const char* kCalculators[] = {"gnome-calculator", "kcalc",         "galculator",
                                                "mate-calc",        "qalculate-gtk", "xcalc"};
 
 // The splash picture: the game's name over a strip of earth with its worm.

@@ -77,9 +77,9 @@ TEST_F(BoardPictureTest, ClumpsAndNumbersCellByCell) {
     bool yellowNumber;
   };
   const Case cases[] = {
-      {{2, 2}, true, false},   // ordinary earth
-      {{1, 1}, false, true},   // the marked entrance
-      {{3, 2}, false, true},   // a path cell
+      {{2, 2}, true, false},  // ordinary earth
+      {{1, 1}, false, true},  // the marked entrance
+      {{3, 2}, false, true},  // a path cell
   };
   for (const Case& c : cases) {
     // Only this cell numbered, so the neighbours' outlines stay out of its square.

@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, StartsUpToAnEmptyBoard) {
   EXPECT_TRUE(window->action("Banner")->isChecked());
   EXPECT_TRUE(window->action("mSOund")->isChecked());
   EXPECT_TRUE(Until([&] { return !Label("LB").isEmpty(); }));  // the banner scrolls
-  EXPECT_EQ(window->findChild<QLabel*>("LB")->width(), 255);  // the window is wide enough
+  EXPECT_EQ(window->findChild<QLabel*>("LB")->width(), 255);   // the window is wide enough
 }
 
 TEST_F(MainWindowTest, AGameWonWithTheMouse) {
@@ -59,8 +59,8 @@ TEST_F(MainWindowTest, AGameWonWithTheMouse) {
     Click(tunnel[i]);
   const std::int64_t score = window->game().state().score;
   EXPECT_GT(score, 0);
-  EXPECT_EQ(Label("Counter"), QString::fromStdString(
-                                  ScoreCaption(score, window->game().board().maxScore)));
+  EXPECT_EQ(Label("Counter"),
+            QString::fromStdString(ScoreCaption(score, window->game().board().maxScore)));
   EXPECT_TRUE(flashes.contains("Tunnel Complete"));
   EXPECT_EQ(clips.last(), "sbWon.mp3");
   const QStringList lines = StatsLines(StatsFile());
@@ -116,18 +116,25 @@ TEST_F(MainWindowTest, MenusFollowTheGame) {
   const Stage stages[] = {
       {"new game", [&] { NewGame(4); }, true, true, true, true, false},
       {"a pick", [&] { Click(tunnel[1]); }, true, true, true, true, false},
-      {"solved", [&] { Press(Qt::Key_F12); }, true, false, false, false,
-       true},
-      {"timed game", [&] {
+      {"solved", [&] { Press(Qt::Key_F12); }, true, false, false, false, true},
+      {"timed game",
+       [&] {
          settings.Timed = true;
          NewGame(4);
-       }, true, true, true, true, false},
-      {"worm out", [&] { window->game().gTimerTimer(); window->Mirror(); }, true, true, true,
-       false, false},
-      {"worm failed", [&] {
+       },
+       true, true, true, true, false},
+      {"worm out",
+       [&] {
+         window->game().gTimerTimer();
+         window->Mirror();
+       },
+       true, true, true, false, false},
+      {"worm failed",
+       [&] {
          for (int tick = 0; tick < 5 && !window->game().state().gameOver; ++tick)
            window->Run([&] { window->game().gTimerTimer(); });
-       }, true, false, false, false, true},
+       },
+       true, false, false, false, true},
   };
   for (const Stage& stage : stages) {
     stage.act();

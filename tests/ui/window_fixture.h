@@ -26,7 +26,9 @@
 
 QT_BEGIN_NAMESPACE
 // Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << text.toStdString();
+}
 inline void PrintTo(const QStringList& texts, std::ostream* out) {
   *out << "{" << texts.join(" | ").toStdString() << "}";
 }
@@ -122,9 +124,8 @@ class MainWindowTest : public ::testing::Test {
     parts.splashMs = 0;
     parts.waitScale = waitScale;
     window = std::make_unique<TfrmMain>(settings, std::move(parts));
-    QObject::connect(window.get(), &TfrmMain::flashed, [this](const QString& text) {
-      flashes << text;
-    });
+    QObject::connect(window.get(), &TfrmMain::flashed,
+                     [this](const QString& text) { flashes << text; });
     window->show();
     ASSERT_TRUE(Until([&] { return window->firstActivationDone(); }));
   }
@@ -150,9 +151,7 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClick(focus != nullptr ? focus : window.get(), key);
   }
 
-  QString Label(const char* name) const {
-    return window->findChild<QLabel*>(name)->text();
-  }
+  QString Label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
   bool Enabled(const char* name) const { return window->action(name)->isEnabled(); }
 
   Settings settings;
