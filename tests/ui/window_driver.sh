@@ -11,8 +11,11 @@ start_display() {
   for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
   [[ -s "$work/display" ]] || return 1
   export DISPLAY=":$(cat "$work/display")"
-  openbox > /dev/null 2>&1 &
+  # The program must find the window manager running, or its first dialog never gets the keyboard.
+  openbox --startup "touch $work/window-manager" > /dev/null 2>&1 &
   pids+=($!)
+  for _ in $(seq 200); do [[ -e "$work/window-manager" ]] && break; sleep 0.1; done
+  [[ -e "$work/window-manager" ]] || return 1
   export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM
