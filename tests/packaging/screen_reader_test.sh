@@ -14,16 +14,8 @@ if [[ "${1:-}" != "--inside" ]]; then
   exec dbus-run-session -- bash "$0" --inside "$program"
 fi
 program=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-  wait 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$here/../ui/window_driver.sh"
+
 start_display || { echo "FAILED: Xvfb did not start"; exit 1; }
 # The accessibility bus starts on the first request for its address.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \

@@ -18,14 +18,7 @@ for command in Xvfb openbox xdotool import convert; do
   fi
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-  wait 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/window_driver.sh"
 fail() {
   echo "FAILED: $*"
   [[ -f "$work/shot.png" ]] && cp "$work/shot.png" "${TMPDIR:-/tmp}/sumburrow-real-window.png" &&
@@ -35,7 +28,6 @@ fail() {
   exit 1
 }
 
-source "$(dirname "$0")/window_driver.sh"
 start_display || fail "Xvfb did not start"
 "$program" > "$work/out" 2>&1 &
 program_pid=$!

@@ -1,8 +1,17 @@
 # Drives the real program's windows with xdotool, for the tests that start it (sourced): a
 # display and a player's home of their own, then waits for the windows to come up and answers
 # the start-up dialogs with keys, the way a player does, without guessing how long anything
-# takes. The sourcing script sets `work` (a scratch folder) and an array `pids` of processes its
-# clean-up stops.
+# takes.
+
+# A scratch folder, and the processes to stop when the test ends, however it ends.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 # Starts Xvfb on a free display with openbox on it, and a home with no sound server.
 start_display() {
