@@ -11,6 +11,8 @@
 #include <functional>
 #include <utility>
 
+#include "ui/label_text.h"
+
 namespace sb {
 namespace {
 
@@ -56,18 +58,6 @@ QFont WindowFont(int points) {
   QFont font("Tahoma", points);
   font.setFamilies({"Tahoma", "Liberation Sans", "Arial"});
   return font;
-}
-
-void SetColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
-}
-
-// Setting the same text again would repaint the label, and with it the histogram under it.
-void SetText(QLabel* label, const std::string& text) {
-  const QString caption = QString::fromStdString(text);
-  if (label->text() != caption) label->setText(caption);
 }
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
@@ -187,7 +177,7 @@ void TfrmStats::CreateTotals() {
     caption->setGeometry(8, top, caption->sizeHint().width(), 18);
     QLabel* value = NamedLabel(group, row.name, row.initial);
     value->setFont(valueFont);
-    SetColour(value, row.colour);
+    SetTextColour(value, row.colour);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setGeometry(84, top, 62, 18);
     value->setAccessibleDescription(QString(row.caption).chopped(1));
@@ -200,7 +190,7 @@ void TfrmStats::CreateHintAndDone() {
   QLabel* hint =
       NamedLabel(this, "Hint", "Display your stats by selecting any combination of filters.");
   hint->setFont(WindowFont(10));
-  SetColour(hint, kHintColour);
+  SetTextColour(hint, kHintColour);
   hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   hint->setWordWrap(true);
   hint->setGeometry(512, 132, 107, 61);

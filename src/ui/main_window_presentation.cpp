@@ -14,6 +14,7 @@
 #include "ui/board_description.h"
 #include "ui/board_view.h"
 #include "ui/dialogs.h"
+#include "ui/label_text.h"
 #include "ui/main_window.h"
 #include "ui/sound/sound_player.h"
 
@@ -26,18 +27,6 @@ constexpr qint64 kPumpMilliseconds = 10;
 
 constexpr QRgb kFlashGreen = 0x008000;
 constexpr QRgb kFlashYellow = 0xFFFF00;
-
-void SetText(QLabel* label, const std::string& text) {
-  const QString wanted = QString::fromStdString(text);
-  if (label->text() != wanted) label->setText(wanted);
-}
-
-void SetTextColour(QLabel* label, QColor colour) {
-  if (label->palette().color(QPalette::WindowText) == colour) return;
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-}
 
 void SetAccessibleName(QWidget* widget, const std::string& name) {
   const QString wanted = QString::fromStdString(name);
