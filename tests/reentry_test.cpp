@@ -130,29 +130,45 @@ TEST_F(ReentryTest, BackspaceDuringGoBacksRepaintIsRefused) {
   EXPECT_EQ(Score(), 80 - 60 / 10);
 }
 
-TEST_F(ReentryTest, GoingBackNeverMakesHomeTheTail) {
-  int homeLooksFirst = 0;  // seeds where home comes before the path in the neighbour order
-  for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-    NewGame(seed);
-    const size_t n = tunnel.size();
-    const Pos home = tunnel[n - 1];
-    const Pos nextToHome = tunnel[n - 2];
-    PickAll(TunnelSpan(2, n - 2));
-    ASSERT_TRUE(ui.records.empty()) << seed;
-    game.Clue1Click();  // to the cell next to home
-    game.Clue1Click();  // to home
-    ASSERT_EQ(Tail(), home) << seed;
-    game.mGoBackClick();
-    EXPECT_EQ(Tail(), nextToHome) << seed;
-    game.mGoBackClick();
-    EXPECT_EQ(Tail(), tunnel[n - 3]) << seed;
-    EXPECT_FALSE(At(nextToHome).marked) << seed;
-    for (const Pos p : SideNeighbours(nextToHome)) {
-      if (p == home) ++homeLooksFirst;
-      if (p == home || p == tunnel[n - 3]) break;
+// A clue lays the cell before home, which no pick checked: what follows never refuses the correct
+// tunnel, never wins by a pick beyond home, and never makes home the tail.
+TEST_F(ReentryTest, BesideHomeTheCorrectTunnelIsWonAndNothingBeyondIt) {
+  struct Case {
+    const char* what;
+    bool won;
+  };
+  const Case cases[] = {
+      {"clue", true}, {"gohome", true}, {"pick beyond home", false}, {"goback", false}};
+  for (const Case& c : cases) {
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+      NewGame(seed);
+      const size_t n = tunnel.size();
+      const Pos home = tunnel[n - 1];
+      const Pos nextToHome = tunnel[n - 2];
+      PickAll(TunnelSpan(2, n - 2));
+      game.Clue1Click();
+      ASSERT_EQ(Tail(), nextToHome) << seed;
+      ASSERT_TRUE(ui.records.empty()) << seed;
+      const std::string what = c.what;
+      if (what == "clue") game.Clue1Click();
+      if (what == "gohome") game.mGoHomeClick();
+      if (what == "goback") game.mGoBackClick();
+      if (what == "pick beyond home") {
+        Pos beyond{0, 0};
+        for (const Pos p : SideNeighbours(home))
+          if (game.board().OnBoard(p.col, p.row) && !(p == nextToHome) && beyond.col == 0)
+            beyond = p;
+        ASSERT_GT(beyond.col, 0) << seed;
+        Pick(beyond);
+      }
+      const auto results = Results(ui);
+      EXPECT_EQ(results, c.won ? std::vector<std::string>{"W"} : std::vector<std::string>{})
+          << c.what << " " << seed;
+      EXPECT_FALSE(game.controls().pPenalty) << c.what << " " << seed;  // never "Try again"
+      EXPECT_FALSE(Tail() == home) << c.what << " " << seed;
+      EXPECT_TRUE(At(home).marked) << c.what << " " << seed;
     }
   }
-  EXPECT_GT(homeLooksFirst, 0);
 }
 
 TEST_F(ReentryTest, AWormStartedElsewhereIgnoresTheTunnelsEntrance) {

@@ -113,6 +113,7 @@ Game::Trace Game::TracePath(Pos picked) const {
       trace.position = step;
       return trace;
     }
+    if (board.at(cell).homeFlag) return trace;  // the path ends at home: nothing lies beyond it
     // The surface above the entrance counts as a neighbour.
     int count = board.at(cell).entranceFlag ? 1 : 0;
     Pos next{0, 0};

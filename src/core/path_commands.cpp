@@ -103,6 +103,9 @@ void Game::GoHome() {
         if (Live(generation)) presentation_.DrawBoard();
         return;
       }
+      // A path the completion check accepts is won here as by the last pick: it reaches home
+      // when a clue laid its last cell, which no pick checked.
+      if (TunnelComplete()) return CompleteTunnel();
       Flash("Tunnel complete");
       if (!Live(generation)) return;
       presentation_.DrawBoard();
@@ -144,6 +147,12 @@ void Game::Clue() {
   c_.xGame = false;
   const Pos tail{s_.tailCol, s_.tailRow};
   Pos next = board.FollowLink(tail);
+  // Home is never the tail: from the cell before it the clue finishes the tunnel as the last pick
+  // would, free of charge, when the path's equations hold, and otherwise walks the path back.
+  if (next.col > 0 && board.at(next).homeFlag) {
+    if (TunnelComplete()) return CompleteTunnel();
+    next = {0, 0};
+  }
   // A tunnel cell that touches the path elsewhere than at the tail (the path strayed off the
   // tunnel and came back) would split the path: no clue there either.
   const auto onPath = [&](Pos n) {
@@ -156,7 +165,7 @@ void Game::Clue() {
     if (std::any_of(around.begin(), around.end(), onPath)) next = {0, 0};
   }
   if (next.col <= 0) {
-    // The tail is off the tunnel (or home): the clue walks the path back instead.
+    // The tail is off the tunnel: the clue walks the path back instead.
     GoBack();
     if (!Live(generation)) return;
   } else {
