@@ -191,10 +191,15 @@ TEST_F(MainWindowTest, KeysReachTheGameBeforeAnyMenu) {
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
     NewGame(5);
     Click(tunnel[1]);
+    Board& board = window->game().board();
     for (const Pos p : tunnel) {
-      window->game().board().at(p).marked = true;
-      window->game().board().at(p).colour = kYellow;
+      board.at(p).marked = true;
+      board.at(p).colour = kYellow;
     }
+    // An answer no operation of its two numbers gives.
+    const std::int32_t a = board.at(tunnel[0]).number;
+    const std::int32_t b = board.at(tunnel[1]).number;
+    board.at(tunnel[2]).number = a * b + a + b + 7;
     Press(Qt::Key_F4);
     auto* panel = window->findChild<QWidget*>("pPenalty");
     ASSERT_TRUE(panel->isVisible());
