@@ -12,6 +12,8 @@ BoardView::BoardView(const BoardPicture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The board holds the keyboard: the menu bar hands it back here when its navigation ends.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardView::ShowSprite(const QImage& sprite, QRect rect) {

@@ -136,6 +136,7 @@ class TfrmMain : public QMainWindow, public Presentation {
   void CounterClick();
   void mSOundClick();
 
+  bool CloseMenu(QObject* watched, const QKeyEvent& key);
   bool HandleKey(QObject* watched, QKeyEvent* key);
   void PlacePanel(QWidget* panel);
   void UpdateCell(int col, int row);

@@ -98,6 +98,7 @@ void TfrmMain::Mirror() {
       Announce(lPenalty_, lPenalty_->text());
     } else {
       pPenalty_->hide();
+      boardView_->setFocus();  // the keyboard goes back from the OK button to the board
     }
   }
 

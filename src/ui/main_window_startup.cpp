@@ -81,6 +81,7 @@ TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
   BuildStatusStrip(central);
   BuildPanels(central);
   setCentralWidget(central);
+  boardView_->setFocus();
   BuildMenus();
   ConnectTimers();
   BuildSideWindows();
