@@ -118,6 +118,7 @@ class TfrmMain : public QMainWindow, public Presentation {
 
   void FormActivate();
   void PlaceWindow();
+  void KeepOnScreen();
   void SizeBanner();
   void ReportMissingFiles(const QStringList& files);
   void FormClose();
@@ -141,6 +142,8 @@ class TfrmMain : public QMainWindow, public Presentation {
   void PlacePanel(QWidget* panel);
   void UpdateCell(int col, int row);
   void QuitWaits();
+  // A close was asked for: the window is ending, or will once its handlers return.
+  bool Closing() const { return closeRequested_ || shutDown_; }
 
   Settings& settings_;
   Dialogs& dialogs_;
