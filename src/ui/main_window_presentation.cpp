@@ -191,7 +191,7 @@ void TfrmMain::DrawBoard() {
 
 void TfrmMain::UpdateCell(int col, int row) {
   // The clump's wobble reaches a pixel beyond its square.
-  boardView_->update(
+  boardView_->UpdatePicture(
       BoardPicture::CellRect(game_->state().cellSize, col, row).adjusted(-2, -2, 2, 2));
 }
 
