@@ -1,8 +1,13 @@
-// The board widget: the picture, the sprite, the pointer.
+// The board widget: the picture, the sprite, the pointer. A window manager may leave the view
+// smaller than the board was built for (a restored window, a smaller screen); the picture is then
+// shown shrunk to fit and the pointer is mapped back through the same scale, so every cell stays
+// in sight and pickable until the next game sizes the board to the view. The rules' geometry
+// never changes.
 #include "ui/board_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/board_picture.h"
 
@@ -12,17 +17,36 @@ BoardView::BoardView(const BoardPicture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The board holds the keyboard: the menu bar hands it back here when its navigation ends.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+qreal BoardView::Scale() const {
+  const QSize picture = picture_.size();
+  if (picture.isEmpty() || size().isEmpty()) return 1;
+  return std::min({qreal(1), qreal(width()) / picture.width(), qreal(height()) / picture.height()});
+}
+
+QRect BoardView::ToView(QRect pictureRect) const {
+  const qreal scale = Scale();
+  if (scale == 1) return pictureRect;
+  const QRectF rect(pictureRect);
+  return QRectF(rect.topLeft() * scale, rect.size() * scale).toAlignedRect();
+}
+
+void BoardView::UpdatePicture(QRect rect) {
+  update(ToView(rect));
 }
 
 void BoardView::ShowSprite(const QImage& sprite, QRect rect) {
-  if (sprite_) update(sprite_->rect);
+  if (sprite_) UpdatePicture(sprite_->rect);
   sprite_ = Sprite{sprite, rect};
-  update(rect);
+  UpdatePicture(rect);
 }
 
 void BoardView::HideSprite() {
   if (!sprite_) return;
-  update(sprite_->rect);
+  UpdatePicture(sprite_->rect);
   sprite_.reset();
 }
 
@@ -31,16 +55,21 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
   // Beyond the picture (a window grown since the last new game) lies the window's own colour.
   painter.fillRect(area, QColor(128, 128, 255));
+  const qreal scale = Scale();
+  if (scale < 1) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
+  }
   if (!picture_.image().isNull()) painter.drawImage(QPoint(0, 0), picture_.image());
-  if (sprite_ && sprite_->rect.intersects(area)) {
+  if (sprite_ && ToView(sprite_->rect).intersects(area)) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(sprite_->rect, sprite_->image);
   }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (onPointerMove) onPointerMove(at.x(), at.y());
+  const QPointF at = event->position() / Scale();
+  if (onPointerMove) onPointerMove(static_cast<int>(at.x()), static_cast<int>(at.y()));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

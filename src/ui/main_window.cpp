@@ -249,8 +249,24 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     CounterClick();
     return true;
   }
-  if (event->type() == QEvent::KeyPress) return HandleKey(watched, static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    return CloseMenu(watched, *key) || HandleKey(watched, key);
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Escape in a menu of the menu bar closes it and gives the keyboard straight back to the board.
+// Left to itself, the toolkit keeps the menu bar highlighted and holding the keyboard, so the
+// next arrow opens the menu again.
+bool TfrmMain::CloseMenu(QObject* watched, const QKeyEvent& key) {
+  auto* menu = qobject_cast<QMenu*>(watched);
+  if (menu == nullptr || key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier)
+    return false;
+  if (!menuBar()->actions().contains(menu->menuAction())) return false;
+  menu->hide();
+  boardView_->setFocus();
+  return true;
 }
 
 // The key preview: every key pressed in this window goes to the game before any control or menu;
@@ -263,9 +279,18 @@ bool TfrmMain::HandleKey(QObject* watched, QKeyEvent* key) {
   if (watched != first || first->window() != this || shutDown_) return false;
   if (QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr)
     return false;
-  if (qobject_cast<QMenuBar*>(first) != nullptr) return false;
   const Key game = KeyFor(*key);
   if (game == Key::Other) return false;
+  if (first == menuBar()) {
+    // While the menu bar is walked with the keys (after Alt), the keys that walk it are its own;
+    // any other game key ends the walk. A menu bar that kept the keyboard after its walk ended
+    // gives it back.
+    const bool walk = menuBar()->activeAction() != nullptr;
+    if (walk && (game == Key::Left || game == Key::Right || game == Key::Up || game == Key::Down ||
+                 game == Key::Enter || game == Key::Space))
+      return false;
+    boardView_->setFocus();
+  }
   bool served = false;
   Run([&] { served = game_->Press(game); });
   return served;

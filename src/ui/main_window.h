@@ -118,6 +118,7 @@ class TfrmMain : public QMainWindow, public Presentation {
 
   void FormActivate();
   void PlaceWindow();
+  void KeepOnScreen();
   void SizeBanner();
   void ReportMissingFiles(const QStringList& files);
   void FormClose();
@@ -136,10 +137,13 @@ class TfrmMain : public QMainWindow, public Presentation {
   void CounterClick();
   void mSOundClick();
 
+  bool CloseMenu(QObject* watched, const QKeyEvent& key);
   bool HandleKey(QObject* watched, QKeyEvent* key);
   void PlacePanel(QWidget* panel);
   void UpdateCell(int col, int row);
   void QuitWaits();
+  // A close was asked for: the window is ending, or will once its handlers return.
+  bool Closing() const { return closeRequested_ || shutDown_; }
 
   Settings& settings_;
   Dialogs& dialogs_;

@@ -98,6 +98,7 @@ void TfrmMain::Mirror() {
       Announce(lPenalty_, lPenalty_->text());
     } else {
       pPenalty_->hide();
+      boardView_->setFocus();  // the keyboard goes back from the OK button to the board
     }
   }
 
@@ -137,10 +138,13 @@ void TfrmMain::QuitWaits() {
     wait->quit();
 }
 
+// Centred across the window and 30 pixels above its middle, reckoned with the window's outer
+// size (frame and title bar included) from the top of its client area, below the menu bar.
 void TfrmMain::PlacePanel(QWidget* panel) {
-  // Centred across the window, 30 pixels above its middle.
-  const QPoint inWindow((width() - panel->width()) / 2, (height() - panel->height()) / 2 - 30);
-  panel->move(panel->parentWidget()->mapFrom(this, inWindow));
+  const QSize outer = frameGeometry().size();
+  const QPoint inClient((outer.width() - panel->width()) / 2,
+                        (outer.height() - panel->height()) / 2 - 30);
+  panel->move(panel->parentWidget()->mapFrom(centralWidget(), inClient));
   panel->raise();
 }
 
@@ -187,7 +191,7 @@ void TfrmMain::DrawBoard() {
 
 void TfrmMain::UpdateCell(int col, int row) {
   // The clump's wobble reaches a pixel beyond its square.
-  boardView_->update(
+  boardView_->UpdatePicture(
       BoardPicture::CellRect(game_->state().cellSize, col, row).adjusted(-2, -2, 2, 2));
 }
 
@@ -236,6 +240,7 @@ void TfrmMain::ShowWormStep(int col, int row) {
 }
 
 void TfrmMain::PlayCue(const std::string& name) {
+  if (Closing()) return;
   sound_->PlayCue(name);
 }
 
@@ -249,11 +254,14 @@ void TfrmMain::SetBusyCursor(bool busy) {
   }
 }
 
+// Once the window is closing, the game's last steps run on without asking anybody anything.
 void TfrmMain::ShowInformation(const std::string& text) {
+  if (Closing()) return;
   dialogs_.Information(this, QString::fromStdString(text).replace("\r\n", "\n"));
 }
 
 void TfrmMain::ShowDiagnostic(const std::string& text) {
+  if (Closing()) return;
   dialogs_.Information(this, QString::fromStdString(text));
 }
 

@@ -81,6 +81,7 @@ TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
   BuildStatusStrip(central);
   BuildPanels(central);
   setCentralWidget(central);
+  boardView_->setFocus();
   BuildMenus();
   ConnectTimers();
   BuildSideWindows();
@@ -133,13 +134,25 @@ void TfrmMain::PlaceWindow() {
   ProcessMessages();
   showMaximized();
   ProcessMessages();
-  // With no window manager nothing maximises the window: a moment later, it takes the free
-  // screen itself if it is still small.
+  // With no window manager nothing maximises the window (nor frames it): a moment later, it
+  // takes the free screen itself if it is still small. A window manager that is merely slow
+  // keeps its say.
   QTimer::singleShot(400, this, [this, available] {
-    if (shutDown_ || isFullScreen()) return;
+    if (shutDown_ || isFullScreen() || frameGeometry() != geometry()) return;
     if (width() < available.width() * 3 / 4 || height() < available.height() * 3 / 4)
       setGeometry(available);
   });
+}
+
+// A window left somewhere odd comes back near the top left corner. A maximised window is where
+// the window manager put it: moving it would make it an ordinary window of the screen's size,
+// hanging off the screen.
+void TfrmMain::KeepOnScreen() {
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const QRect available = screen()->availableGeometry();
+  const QPoint at = pos() - available.topLeft();
+  if (at.y() < 0 || at.y() > 400) move(x(), available.top() + 10);
+  if (at.x() < 0 || at.x() > 600) move(available.left() + 10, y());
 }
 
 // The banner takes the status strip's room right of the equation, less 150 pixels, at most 255;
@@ -162,6 +175,7 @@ void TfrmMain::FormActivate() {
   PlaceWindow();
   SizeBanner();
   settings_.tbSize = 3;
+  if (Closing()) return;  // closed while it was being placed: no questions any more
   TryOtherGames1Click();
   dialogs_.Information(this,
                        QString("Sumburrow grows new mazes and games all the time: visit %1 for "
@@ -173,8 +187,7 @@ void TfrmMain::FormActivate() {
   if (!game_->controls().Banner) game_->BannerClick();
   tips_->PrepareForStartup();
   settings_.boardFontName = "Arial";
-  if (y() < 0 || y() > 400) move(x(), 10);
-  if (x() < 0 || x() > 600) move(10, y());
+  KeepOnScreen();
   QStringList missing = sprites_.missing();
   missing << Names(sound_->LoadSoundEffects());
   ReportMissingFiles(missing);

@@ -25,6 +25,13 @@ QStringList StatsLines(const std::filesystem::path& file) {
   return QString::fromLatin1(stats.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
+// Where the message and notice panels float: centred across the window and 30 pixels above its
+// middle, reckoned with its outer size from the top of the client area, below the menu bar.
+QPoint PanelPlace(const TfrmMain& window, const QWidget& panel) {
+  const QSize outer = window.frameGeometry().size();
+  return {(outer.width() - panel.width()) / 2, (outer.height() - panel.height()) / 2 - 30};
+}
+
 TEST_F(MainWindowTest, StartsUpToAnEmptyBoard) {
   EXPECT_EQ(window->windowTitle(), "Sumburrow");
   EXPECT_EQ(dialogs.questions,
@@ -50,9 +57,10 @@ TEST_F(MainWindowTest, StartsUpToAnEmptyBoard) {
 
 TEST_F(MainWindowTest, AGameWonWithTheMouse) {
   NewGame(4);
-  // A window made smaller and larger in mid-game keeps its picture where it was drawn.
+  // A window made smaller in mid-game shows the whole board shrunk, and every cell picks where
+  // it shows.
   window->resize(500, 400);
-  window->resize(1000, 800);
+  ASSERT_LT(window->boardView()->width(), window->picture().size().width());
   EXPECT_EQ(clips, QStringList{"sbStart.mp3"});
   EXPECT_EQ(Label("Counter"), "0/" + QString::number(window->game().board().maxScore));
   for (size_t i = 1; i + 1 < tunnel.size(); ++i)
@@ -87,22 +95,31 @@ TEST_F(MainWindowTest, ClosingDuringAWaitEndsCleanly) {
   for (const Case& c : cases) {
     window.reset();
     Start();
+    qsizetype asked = 0;  // dialogs shown when the close came
     QObject::connect(window.get(), &TfrmMain::flashed, window.get(), [&](const QString& text) {
-      if (text == c.flash) QTimer::singleShot(0, window.get(), [&] { window->close(); });
+      if (text != c.flash) return;
+      asked = dialogs.informations.size() + dialogs.execs.size();
+      QTimer::singleShot(0, window.get(), [&] { window->close(); });
     });
     c.start();
-    // The command ran to its end at once, and then the window shut down.
+    // The command ran to its end at once, asking nothing more (not even the first game's note
+    // on how to play), and then the window shut down.
     EXPECT_TRUE(Until([&] { return window->shutDown(); })) << c.what;
     EXPECT_FALSE(window->isVisible()) << c.what;
+    EXPECT_EQ(dialogs.informations.size() + dialogs.execs.size(), asked) << c.what;
     QTest::qWait(50);  // nothing runs on after the shut-down
   }
 }
 
 TEST_F(MainWindowTest, TheSameGameWithTheArrowKeys) {
   NewGame(4);
+  auto* message = window->findChild<QWidget*>("pWrong");
+  QPoint flashedAt;
+  QObject::connect(window.get(), &TfrmMain::flashed, [&] { flashedAt = message->pos(); });
   for (size_t i = 1; i + 1 < tunnel.size(); ++i)
     Press(ArrowTo(tunnel[i - 1], tunnel[i]));
   EXPECT_TRUE(flashes.contains("Tunnel Complete"));
+  EXPECT_EQ(flashedAt, PanelPlace(*window, *message));
   ASSERT_EQ(StatsLines(StatsFile()).size(), 1);
   EXPECT_EQ(StatsLines(StatsFile())[0].section(',', 1, 1), "W");
 }
@@ -203,6 +220,7 @@ TEST_F(MainWindowTest, KeysReachTheGameBeforeAnyMenu) {
     Press(Qt::Key_F4);
     auto* panel = window->findChild<QWidget*>("pPenalty");
     ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->pos(), PanelPlace(*window, *panel));
     EXPECT_EQ(Label("lPenalty"), "Try again");
     EXPECT_EQ(QApplication::focusWidget(), window->findChild<QPushButton*>("pOK"));
     Press(key);

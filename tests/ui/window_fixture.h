@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -138,9 +139,15 @@ class MainWindowTest : public ::testing::Test {
     tunnel = window->game().board().TunnelCells();
   }
 
+  // Where a cell's centre shows on the board: a board picture larger than the view is shown
+  // shrunk to fit it.
   QPoint Centre(Pos cell) const {
     const PixelPos centre = CellCentre(cell, window->game().state().cellSize);
-    return {centre.x, centre.y};
+    const QSizeF picture = window->picture().size();
+    const QSizeF view = window->boardView()->size();
+    const double scale =
+        std::min({1.0, view.width() / picture.width(), view.height() / picture.height()});
+    return {static_cast<int>(centre.x * scale), static_cast<int>(centre.y * scale)};
   }
 
   void Click(Pos cell) { QTest::mouseClick(window->boardView(), Qt::LeftButton, {}, Centre(cell)); }
