@@ -22,7 +22,7 @@ class SdlSoundBackend final : public SoundBackend {
   // How long the destructor waits for the sound thread to let go of the output. A thread still
   // inside SDL after that (a sound server that hangs) is left behind, and the process ends
   // around it.
-  static constexpr std::chrono::milliseconds kShutdownWait{400};
+  static constexpr std::chrono::milliseconds kShutdownWait{250};
 
   // Starts the sound thread, which opens the output at once so the first cue finds it open.
   // Make it after the QApplication, on the window's thread: clip problems are handed over
