@@ -4,10 +4,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <QMetaObject>
 #include <atomic>
 #include <condition_variable>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -21,6 +23,9 @@ constexpr int kRate = 44100;
 // 23 ms a buffer: a cue is heard well within 100 ms, and the server is woken rarely.
 constexpr int kBufferFrames = 1024;
 constexpr Uint32 kSubsystems = SDL_INIT_AUDIO | SDL_INIT_EVENTS;
+// An open output streams silence to the sound server between sounds, which costs about one per
+// cent of a core: after this long without a sound it is let go, and the next cue opens it again.
+constexpr auto kIdleClose = std::chrono::seconds(4);
 
 // What is still to be done, in this order, at the sound thread's next turn. Requests made
 // meanwhile merge, so a sound thread held up in SDL never falls behind by more than one turn.
@@ -33,6 +38,20 @@ struct Requests {
 
   bool Any() const { return stopEffect || effect || stopClip || closeClip || clip; }
 };
+
+// ALSA's library prints its configuration's complaints (eight lines on a machine without a sound
+// card) each time SDL tries it, which is at every cue while there is no output. SDL already
+// brings the library in; its error printer is replaced through the dynamic linker, so no ALSA
+// headers are needed.
+void QuietAlsa(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
+               const char* /*fmt*/, ...) {}
+
+void SilenceAlsa() {
+  using Printer = void (*)(const char*, int, const char*, int, const char*, ...);
+  using SetPrinter = int (*)(Printer);
+  if (void* set = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))
+    reinterpret_cast<SetPrinter>(set)(&QuietAlsa);
+}
 
 std::optional<std::string> ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -85,7 +104,8 @@ struct SdlSoundBackend::Worker {
 };
 
 void SdlSoundBackend::Worker::Run() {
-  Open();
+  SilenceAlsa();
+  if (!Open()) std::fputs("No audio output found: the game plays without sound for now.\n", stderr);
   {
     std::lock_guard lock(mutex);
     firstOpenDone = true;
@@ -95,7 +115,12 @@ void SdlSoundBackend::Worker::Run() {
     Requests requests;
     {
       std::unique_lock lock(mutex);
-      wake.wait(lock, [this] { return quit || pending.Any(); });
+      const auto woken = [this] { return quit || pending.Any(); };
+      if (!wake.wait_for(lock, kIdleClose, woken)) {
+        lock.unlock();
+        if (open && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) Close();
+        continue;
+      }
       if (quit) break;
       requests = std::exchange(pending, Requests{});
     }
@@ -111,7 +136,10 @@ void SdlSoundBackend::Worker::Run() {
 }
 
 void SdlSoundBackend::Worker::CarryOut(const Requests& requests) {
-  if (open && OutputWentAway()) Close();
+  if (open && OutputWentAway()) {
+    std::fputs("The audio output has gone: the game plays on without sound for now.\n", stderr);
+    Close();
+  }
   // Only a sound to start is worth opening an output for; stopping needs none.
   if (!open && (requests.effect || requests.clip) && !Open()) return;
   if (!open) return;
@@ -140,7 +168,8 @@ bool SdlSoundBackend::Worker::Open() {
 }
 
 // Lets go of the output and of the sound server: after a server has gone, SDL's connection to
-// it is dead, and only a new start of SDL's audio finds the next one.
+// it is dead, and only a new start of SDL's audio finds the next one; the next opening also
+// follows a new default output.
 void SdlSoundBackend::Worker::Close() {
   if (!open) return;
   Mix_HaltChannel(-1);
