@@ -82,6 +82,7 @@ struct SdlSoundBackend::Worker {
   bool quit = false;
   bool firstOpenDone = false;
   bool done = false;
+  bool abandoned = false;
   QObject* mailbox = nullptr;  // where clip problems go; null once the backend is going
   SdlSoundBackend* backend = nullptr;
   std::atomic<float> gain{1.0F};
@@ -93,6 +94,8 @@ struct SdlSoundBackend::Worker {
   std::string musicBytes;  // read whole, so the file is let go at once
 
   void Run();
+  std::optional<Requests> Next();
+  void Settle(bool& flag);
   void CarryOut(const Requests& requests);
   bool Open();
   void Close();
@@ -106,31 +109,37 @@ struct SdlSoundBackend::Worker {
 void SdlSoundBackend::Worker::Run() {
   SilenceAlsa();
   if (!Open()) std::fputs("No audio output found: the game plays without sound for now.\n", stderr);
+  Settle(firstOpenDone);
+  while (auto requests = Next())
+    CarryOut(*requests);
   {
+    // Left behind by a backend that could wait no longer: the process is ending, and SDL is
+    // best not touched while it does.
     std::lock_guard lock(mutex);
-    firstOpenDone = true;
-  }
-  settled.notify_all();
-  for (;;) {
-    Requests requests;
-    {
-      std::unique_lock lock(mutex);
-      const auto woken = [this] { return quit || pending.Any(); };
-      if (!wake.wait_for(lock, kIdleClose, woken)) {
-        lock.unlock();
-        if (open && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) Close();
-        continue;
-      }
-      if (quit) break;
-      requests = std::exchange(pending, Requests{});
-    }
-    CarryOut(requests);
+    if (abandoned) return;
   }
   Close();
   SDL_Quit();
+  Settle(done);
+}
+
+// The next requests, or none when it is time to end. While nothing is asked for, an output that
+// has been quiet for a while is let go.
+std::optional<Requests> SdlSoundBackend::Worker::Next() {
+  std::unique_lock lock(mutex);
+  while (!wake.wait_for(lock, kIdleClose, [this] { return quit || pending.Any(); })) {
+    lock.unlock();
+    if (open && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) Close();
+    lock.lock();
+  }
+  if (quit) return std::nullopt;
+  return std::exchange(pending, Requests{});
+}
+
+void SdlSoundBackend::Worker::Settle(bool& flag) {
   {
     std::lock_guard lock(mutex);
-    done = true;
+    flag = true;
   }
   settled.notify_all();
 }
@@ -258,6 +267,7 @@ SdlSoundBackend::~SdlSoundBackend() {
   worker_->wake.notify_all();
   const bool done =
       worker_->settled.wait_for(lock, kShutdownWait, [this] { return worker_->done; });
+  worker_->abandoned = !done;
   lock.unlock();
   if (done)
     thread_.join();
