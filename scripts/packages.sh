@@ -2,12 +2,12 @@
 # The Debian packages the game and its tests need, in one place for the two commands.
 # shellcheck disable=SC2034
 
-# Building and playing: Qt's widgets, sound and pictures, the fonts the windows name, and the
-# media plugins the sound player may use.
+# Building and playing: Qt's widgets and pictures, SDL2 with SDL2_mixer for the sound (they play
+# WAVE and MP3 from memory and tell when the output goes away), and the fonts the windows name.
 play_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-base-dev libqt6svg6
+  libsdl2-dev libsdl2-mixer-dev
   fonts-liberation2 fonts-dejavu-core
 )
 

@@ -1,24 +1,29 @@
-// Sound player timings through the real sound server: how long PlayCue takes to return, how
-// long until an effect is heard, and whether a music clip is heard from its first note.
-// Run it beside a PulseAudio null sink "nul" (run_sound_bench.sh starts one):
-//   bench_sound [--folder DIR] [--rounds N] [--clip-only]
-// --clip-only plays "sbStart.mp3" once and reports how much of it was heard.
-#include <QAudioBuffer>
-#include <QAudioDecoder>
+// Sound player timings through the real sound server: how long the window's thread spends in
+// PlayCue and in the shut-down, how long until an effect is heard, how much of the start clip is
+// heard, and the same calls after the output has gone away. Run it beside a PulseAudio null sink
+// "nul" (run_sound_bench.sh starts one):
+//   bench_sound [--folder DIR] [--rounds N]
+//   bench_sound [--folder DIR] [--rounds N] --fault COMMAND
+// With --fault, a clip and an effect are started, the shell command is run (it unplugs the output
+// or stops the server), and then only the window thread's time in each call is measured.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "ui/sound/qt_sound_backend.h"
+#include "ui/sound/sdl_sound_backend.h"
 #include "ui/sound/sound_player.h"
 
 namespace {
@@ -37,17 +42,17 @@ double Milliseconds(Clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
 }
 
-void PrintStats(const char* what, std::vector<double> values, const char* unit) {
+void PrintStats(const std::string& what, std::vector<double> values, const char* unit) {
   if (values.empty()) {
-    std::printf("%-38s no measurements\n", what);
+    std::printf("%-44s no measurements\n", what.c_str());
     return;
   }
   std::sort(values.begin(), values.end());
   const auto at = [&](double q) {
     return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1))];
   };
-  std::printf("%-38s median %8.3f  p90 %8.3f  max %8.3f %s  (%zu runs)\n", what, at(0.5), at(0.9),
-              values.back(), unit, values.size());
+  std::printf("%-44s median %8.3f  p90 %8.3f  max %8.3f %s  (%zu runs)\n", what.c_str(), at(0.5),
+              at(0.9), values.back(), unit, values.size());
 }
 
 // The span from the first to the last sample above kLoud, in seconds; 0 for silence.
@@ -57,6 +62,26 @@ double SoundSpan(const std::vector<qint16>& samples) {
   if (first == samples.end()) return 0.0;
   const auto last = std::find_if(samples.rbegin(), samples.rend(), loud);
   return static_cast<double>(std::distance(first, last.base())) / kRate;
+}
+
+// The clip's own sound span, decoded by SDL_mixer on SDL's silent "dummy" output before the
+// player exists (SDL_mixer has one global state).
+double DecodedSpan(const std::filesystem::path& file) {
+  SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  double span = 0.0;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+      Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 1, 1024, nullptr, 0) == 0) {
+    if (Mix_Chunk* chunk = Mix_LoadWAV(file.string().c_str())) {
+      const auto* data = reinterpret_cast<const qint16*>(chunk->abuf);
+      span = SoundSpan(std::vector<qint16>(data, data + chunk->alen / 2));
+      Mix_FreeChunk(chunk);
+    }
+    Mix_CloseAudio();
+  }
+  SDL_Quit();
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  return span;
 }
 
 // Records the null sink's monitor through parec, mono 16-bit, with small fragments so a sound
@@ -101,41 +126,53 @@ class MonitorRecorder {
   std::optional<Clock::time_point> firstSound_;
 };
 
-struct CallTimes {
-  std::vector<double> call;  // PlayCue itself
-  std::vector<double> pass;  // the event-loop pass right after it, which starts the sound
-};
+std::unique_ptr<sb::SoundPlayer> MakePlayer(const std::filesystem::path& folder) {
+  auto backend = std::make_unique<sb::SdlSoundBackend>();
+  if (!backend->WaitForOutput(std::chrono::seconds(5))) return nullptr;
+  auto player = std::make_unique<sb::SoundPlayer>(std::move(backend), folder);
+  player->LoadSoundEffects();
+  return player;
+}
 
-struct Rounds {
-  int count = 20;
-  int gapMs = 100;  // between two calls
-};
-
-CallTimes TimeCalls(sb::SoundPlayer& player, const std::string& cue, Rounds rounds) {
-  CallTimes times;
-  for (int i = 0; i < rounds.count; ++i) {
-    auto start = Clock::now();
+// The window thread's time in PlayCue, with the given pause between calls.
+void TimeCalls(sb::SoundPlayer& player, const std::string& cue, int rounds, int gapMs) {
+  std::vector<double> times;
+  for (int i = 0; i < rounds; ++i) {
+    const auto start = Clock::now();
     player.PlayCue(cue);
-    times.call.push_back(Milliseconds(Clock::now() - start));
-    start = Clock::now();
-    QCoreApplication::processEvents();
-    times.pass.push_back(Milliseconds(Clock::now() - start));
-    Wait(rounds.gapMs);
+    times.push_back(Milliseconds(Clock::now() - start));
+    Wait(gapMs);
   }
-  return times;
+  PrintStats("PlayCue(\"" + cue + "\") returns in", times, "ms");
 }
 
-void ReportCalls(sb::SoundPlayer& player, const std::string& cue, Rounds rounds) {
-  const CallTimes times = TimeCalls(player, cue, rounds);
-  PrintStats(("PlayCue(\"" + cue + "\") returns in").c_str(), times.call, "ms");
-  PrintStats("  then the event-loop pass starting it", times.pass, "ms");
+void TimeAllCues(sb::SoundPlayer& player, int rounds) {
+  for (const char* cue : {"OK", "Wrong"})
+    TimeCalls(player, cue, rounds, 100);
+  for (const char* cue : {"sbStart.mp3", "sbWon.mp3"})
+    TimeCalls(player, cue, rounds, 300);
 }
 
-std::vector<double> EffectLatencies(sb::SoundPlayer& player, MonitorRecorder& recorder,
-                                    int rounds) {
+// Shutdown() as the window's close calls it, then the player's end with its backend (the
+// bounded wait for the sound thread), as the program's end has it.
+void TimeClose(std::unique_ptr<sb::SoundPlayer> player) {
+  auto start = Clock::now();
+  player->Shutdown();
+  const double shutdown = Milliseconds(Clock::now() - start);
+  start = Clock::now();
+  player.reset();
+  const double end = Milliseconds(Clock::now() - start);
+  std::printf("%-44s %8.3f ms\n%-44s %8.3f ms\n", "Shutdown() returns in", shutdown,
+              "the player and its sound thread end in", end);
+}
+
+// After 300 ms the output is still open; after 5 s of quiet the player has let it go, and the
+// cue opens it again.
+std::vector<double> EffectLatencies(sb::SoundPlayer& player, MonitorRecorder& recorder, int rounds,
+                                    int quietMs) {
   std::vector<double> latencies;
   for (int i = 0; i < rounds; ++i) {
-    Wait(300);
+    Wait(quietMs);
     recorder.Arm();
     const auto start = Clock::now();
     player.PlayCue("OK");
@@ -147,80 +184,74 @@ std::vector<double> EffectLatencies(sb::SoundPlayer& player, MonitorRecorder& re
   return latencies;
 }
 
-// The clip's own sound span, decoded by the same media backend that plays it.
-double DecodedSpan(const std::filesystem::path& file) {
-  QAudioDecoder decoder;
-  QAudioFormat format;
-  format.setSampleRate(kRate);
-  format.setChannelCount(1);
-  format.setSampleFormat(QAudioFormat::Int16);
-  decoder.setAudioFormat(format);
-  std::vector<qint16> samples;
-  QEventLoop loop;
-  QObject::connect(&decoder, &QAudioDecoder::bufferReady, [&] {
-    const QAudioBuffer buffer = decoder.read();
-    const auto* data = buffer.constData<qint16>();
-    samples.insert(samples.end(), data, data + buffer.sampleCount());
-  });
-  QObject::connect(&decoder, &QAudioDecoder::finished, &loop, &QEventLoop::quit);
-  QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop,
-                   &QEventLoop::quit);
-  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-  decoder.setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
-  decoder.start();
-  loop.exec();
-  return SoundSpan(samples);
-}
-
-void ClipHeard(sb::SoundPlayer& player, MonitorRecorder& recorder,
-               const std::filesystem::path& folder, const std::string& clip, int rounds) {
-  const double full = DecodedSpan(folder / clip);
+// Each time after 5 s of quiet, as a new game's clip usually comes: the output is opened for it.
+void ClipHeard(sb::SoundPlayer& player, MonitorRecorder& recorder, double full, int rounds) {
   std::vector<double> heard;
   for (int i = 0; i < rounds; ++i) {
-    Wait(300);
+    Wait(5000);
     recorder.Arm();
-    player.PlayCue(clip);
+    player.PlayCue("sbStart.mp3");
     Wait(static_cast<int>(full * 1000) + 1500);
     heard.push_back(SoundSpan(recorder.Samples()));
   }
-  std::printf("%-38s decoded %.3f s\n", (clip + " sound length").c_str(), full);
-  PrintStats((clip + " heard").c_str(), heard, "s");
+  std::printf("%-44s %8.3f s\n", "sbStart.mp3 sound length, decoded", full);
+  PrintStats("sbStart.mp3 heard", heard, "s");
+}
+
+int Normal(const std::filesystem::path& folder, int rounds) {
+  const double full = DecodedSpan(folder / "sbStart.mp3");
+  auto player = MakePlayer(folder);
+  if (!player) {
+    std::printf("no audio output: nothing to measure\n");
+    return 1;
+  }
+  TimeAllCues(*player, rounds);
+  player->Shutdown();
+  Wait(500);
+  {
+    MonitorRecorder recorder;
+    PrintStats("OK: PlayCue to first sound, output open",
+               EffectLatencies(*player, recorder, rounds, 300), "ms");
+    PrintStats("OK: PlayCue to first sound, after 5 s quiet",
+               EffectLatencies(*player, recorder, std::min(rounds, 5), 5000), "ms");
+    ClipHeard(*player, recorder, full, std::min(rounds, 5));
+  }
+  TimeClose(std::move(player));
+  return 0;
+}
+
+int Fault(const std::filesystem::path& folder, int rounds, const std::string& command) {
+  auto player = MakePlayer(folder);
+  if (!player) {
+    std::printf("no audio output: nothing to measure\n");
+    return 1;
+  }
+  player->PlayCue("sbStart.mp3");
+  Wait(300);
+  player->PlayCue("OK");
+  Wait(200);
+  if (std::system(command.c_str()) != 0) std::printf("the fault command failed\n");
+  Wait(300);
+  TimeAllCues(*player, rounds);
+  TimeClose(std::move(player));
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  sb::ChooseMediaBackend();
   QCoreApplication app(argc, argv);
   std::filesystem::path folder =
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "sound";
   int rounds = 20;
-  bool clipOnly = false;
-  for (int i = 1; i < argc; ++i) {
+  std::optional<std::string> fault;
+  for (int i = 1; i + 1 < argc; ++i) {
     const std::string option = argv[i];
-    if (option == "--clip-only") clipOnly = true;
-    if (i + 1 < argc && option == "--folder") folder = argv[++i];
-    if (i + 1 < argc && option == "--rounds") rounds = std::max(1, std::atoi(argv[++i]));
+    if (option == "--folder") folder = argv[++i];
+    if (option == "--rounds") rounds = std::max(1, std::atoi(argv[++i]));
+    if (option == "--fault") fault = argv[++i];
   }
-  auto backend = std::make_unique<sb::QtSoundBackend>();
-  if (!backend->HasOutput()) {
-    std::printf("no audio output: nothing to measure\n");
-    return 1;
-  }
-  sb::SoundPlayer player(std::move(backend), folder);
-  player.LoadSoundEffects();
-  if (!clipOnly) {
-    for (const char* cue : {"OK", "Wrong"})
-      ReportCalls(player, cue, {rounds, 100});
-    for (const char* cue : {"sbStart.mp3", "sbWon.mp3"})
-      ReportCalls(player, cue, {rounds, 300});
-    player.Shutdown();
-    Wait(500);
-  }
-  MonitorRecorder recorder;
-  if (!clipOnly)
-    PrintStats("OK: PlayCue to first sound", EffectLatencies(player, recorder, rounds), "ms");
-  ClipHeard(player, recorder, folder, "sbStart.mp3", clipOnly ? 1 : std::min(rounds, 5));
-  player.Shutdown();
-  return 0;
+  const int status = fault ? Fault(folder, rounds, *fault) : Normal(folder, rounds);
+  std::fflush(stdout);
+  return status;
 }

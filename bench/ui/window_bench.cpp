@@ -19,7 +19,7 @@
 #include "ui/board_picture.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
-#include "ui/sound/qt_sound_backend.h"
+#include "ui/sound/sdl_sound_backend.h"
 #include "ui/sound/sound_backend.h"
 #include "util/files.h"
 #include "util/random.h"
@@ -128,7 +128,6 @@ void Drawing(qreal density) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  sb::ChooseMediaBackend();
   QApplication app(argc, argv);
   sb::SetProgramFolder(SUMBURROW_DATA_DIR);
   // --memory: only a window with a game in it, as a player has it, for its resident memory.
@@ -148,7 +147,7 @@ int main(int argc, char** argv) {
     parts.dialogs = &dialogs;
     // The memory is measured with the real sound player, as the game has it.
     if (memoryOnly) {
-      parts.sound = std::make_unique<sb::QtSoundBackend>();
+      parts.sound = std::make_unique<sb::SdlSoundBackend>();
     } else {
       parts.sound = std::make_unique<NoSound>();
     }

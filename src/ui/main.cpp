@@ -6,12 +6,11 @@
 #include "stats/stats_location.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
-#include "ui/sound/qt_sound_backend.h"
+#include "ui/sound/sdl_sound_backend.h"
 #include "util/files.h"
 #include "util/random.h"
 
 int main(int argc, char** argv) {
-  sb::ChooseMediaBackend();  // before the first media object
   QApplication app(argc, argv);
   QApplication::setApplicationName("Sumburrow");
   // Desktops match the window to its desktop entry and icon by this name.
@@ -25,7 +24,7 @@ int main(int argc, char** argv) {
   sb::DesktopDialogs dialogs;
   sb::MainWindowParts parts;
   parts.dialogs = &dialogs;
-  parts.sound = std::make_unique<sb::QtSoundBackend>();
+  parts.sound = std::make_unique<sb::SdlSoundBackend>();
   parts.statsFile = sb::stats::StatsFilePath();
   sb::TfrmMain window(settings, std::move(parts));
   window.show();

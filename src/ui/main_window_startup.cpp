@@ -85,6 +85,9 @@ TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
   BuildMenus();
   ConnectTimers();
   BuildSideWindows();
+  sound_->SetProblemReporter([this](const SoundFileProblem& problem) {
+    if (!shutDown_) ReportMissingFiles(Names({problem}));
+  });
   qApp->installEventFilter(this);
   Mirror();
   splash.close();

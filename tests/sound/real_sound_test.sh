@@ -3,8 +3,9 @@
 # sink's monitor while the harness plays cues:
 #   real_sound_test.sh SOUND_HARNESS SOUND_FOLDER
 # An effect and a clip are heard; with the switch off nothing is; the loudest volume position
-# against the quietest changes the level by the volume ratio (61440 / 4096 = 15); with no server
-# at all the harness ends normally and plays nothing. Exit 77 (skipped) without the tools.
+# against the quietest changes the level by the volume ratio (61440 / 4096 = 15); a damaged clip
+# asked for twice is reported once; with no server at all the harness ends normally and plays
+# nothing. Exit 77 (skipped) without the tools.
 set -euo pipefail
 
 harness=$1
@@ -89,6 +90,14 @@ record loud --position 1 OK --wait 900
 record quiet --position 15 OK --wait 900
 ratio=$(awk -v a="$(peak loud)" -v b="$(peak quiet)" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
 check "position 1 against 15 is $ratio times as loud (15 expected)" between "$ratio" 13 17
+
+mkdir "$scratch/damaged"
+cp "$folder"/*.wav "$scratch/damaged/"
+echo "This is not a sound at all." >"$scratch/damaged/sbStart.mp3"
+timeout 30 "$harness" --folder "$scratch/damaged" sbStart.mp3 --wait 300 sbStart.mp3 --wait 300 \
+  >"$scratch/damaged.out" 2>"$scratch/damaged.err" || true
+reports=$(grep -c "problem: sound/sbStart.mp3 (damaged" "$scratch/damaged.out" || true)
+check "a damaged clip asked for twice is reported once ($reports times)" test "$reports" -eq 1
 
 if ((failures > 0)); then
   echo "--- the sound server's log"

@@ -1,18 +1,19 @@
-// Plays cues through the game's sound player and the Qt backend, for listening tests and the
+// Plays cues through the game's sound player and the SDL backend, for listening tests and the
 // recording check:
 //   sound_harness [--folder DIR] STEP...
 // Steps run in order: a cue name ("OK", "sbStart.mp3" ...), --off / --on (the Sound Effects
 // switch), --position N (the volume track bar, 1 loudest .. 15 quietest), --wait MS (lets the
-// sounds play). The player is shut down at the end. Prints whether an output was found and any
-// effect file that could not be loaded.
+// sounds play). The player is shut down at the end. Prints whether an output was found, any
+// effect file that could not be loaded and any clip file that could not be played.
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
 
-#include "ui/sound/qt_sound_backend.h"
+#include "ui/sound/sdl_sound_backend.h"
 #include "ui/sound/sound_player.h"
 
 namespace {
@@ -55,13 +56,16 @@ bool RunSteps(sb::SoundPlayer& player, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  sb::ChooseMediaBackend();
   QCoreApplication app(argc, argv);
-  auto backend = std::make_unique<sb::QtSoundBackend>();
-  std::printf("output: %s\n", backend->HasOutput() ? "yes" : "no");
+  auto backend = std::make_unique<sb::SdlSoundBackend>();
+  std::printf("output: %s\n", backend->WaitForOutput(std::chrono::seconds(5)) ? "yes" : "no");
   sb::SoundPlayer player(std::move(backend), SoundFolder(argc, argv));
-  for (const auto& problem : player.LoadSoundEffects())
+  const auto print = [](const sb::SoundFileProblem& problem) {
     std::printf("problem: %s (%s)\n", problem.file.c_str(), problem.reason.c_str());
+  };
+  player.SetProblemReporter(print);
+  for (const auto& problem : player.LoadSoundEffects())
+    print(problem);
   bool ok = false;
   try {
     ok = RunSteps(player, argc, argv);

@@ -34,8 +34,12 @@ class RecordingBackend final : public SoundBackend {
     log_.push_back("effect " + std::string(kEffectCues.at(index).name));
   }
   void StopEffect() override { log_.emplace_back("stop effect"); }
+  // A clip file whose bytes say "damaged" is told to the handler as a real backend tells it.
   void StartClip(const std::filesystem::path& file) override {
     log_.push_back("start clip " + file.filename().string());
+    std::ifstream in(file);
+    std::string word;
+    if (in >> word && word == "damaged" && clipProblem_) clipProblem_(file, "damaged: no sound");
   }
   void StopClip() override { log_.emplace_back("stop clip"); }
   void CloseClip() override { log_.emplace_back("close clip"); }
@@ -44,9 +48,13 @@ class RecordingBackend final : public SoundBackend {
     volume_ = volume;
     log_.push_back("volume " + std::to_string(volume));
   }
+  void SetClipProblemHandler(ClipProblemHandler handler) override {
+    clipProblem_ = std::move(handler);
+  }
 
  private:
   Log& log_;
+  ClipProblemHandler clipProblem_;
   int volume_ = kVolumeFoundAtStart;
 };
 
@@ -234,6 +242,40 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenFileCase{"text", false, "not a sound", "damaged: not a WAVE file"},
                     BrokenFileCase{"cut short", false, EffectFileBytes(1).substr(0, 40),
                                    "damaged: truncated"}),
+    test::CaseName{});
+
+struct ClipProblemCase {
+  const char* what;
+  std::vector<std::string> damaged;  // clip files written as damaged
+  std::vector<std::string> steps;
+  std::vector<SoundFileProblem> reported;
+};
+
+class ClipProblems : public SoundPlayerTest, public testing::WithParamInterface<ClipProblemCase> {};
+
+TEST_P(ClipProblems, ReportedOncePerFile) {
+  const auto& c = GetParam();
+  for (const auto& clip : c.damaged)
+    Write(clip, "damaged");
+  std::vector<SoundFileProblem> reported;
+  Player().SetProblemReporter([&](const SoundFileProblem& p) { reported.push_back(p); });
+  Run(c.steps);
+  EXPECT_EQ(reported, c.reported);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clips, ClipProblems,
+    testing::Values(
+        ClipProblemCase{"a damaged clip is reported once",
+                        {"sbStart.mp3"},
+                        {"sbStart.mp3", "OK", "sbStart.mp3", "sbWon.mp3", "sbStart.mp3"},
+                        {{"sound/sbStart.mp3", "damaged: no sound"}}},
+        ClipProblemCase{
+            "each damaged clip is reported",
+            {"sbStart.mp3", "sbWon.mp3"},
+            {"sbWon.mp3", "sbStart.mp3", "sbWon.mp3"},
+            {{"sound/sbWon.mp3", "damaged: no sound"}, {"sound/sbStart.mp3", "damaged: no sound"}}},
+        ClipProblemCase{"a missing clip is no problem", {}, {"sbOver.mp3", "sbStart.mp3"}, {}}),
     test::CaseName{});
 
 TEST_F(SoundPlayerTest, EffectsAreReadOnceAndKeptInMemory) {

@@ -43,7 +43,16 @@ std::string DescribeSoundProblems(const std::vector<SoundFileProblem>& problems)
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::filesystem::path soundFolder)
     : backend_(std::move(backend)),
       soundFolder_(std::move(soundFolder)),
-      rememberedVolume_(backend_->OutputVolume()) {}
+      rememberedVolume_(backend_->OutputVolume()) {
+  backend_->SetClipProblemHandler([this](const std::filesystem::path& file,
+                                         const std::string& reason) { ClipProblem(file, reason); });
+}
+
+void SoundPlayer::ClipProblem(const std::filesystem::path& file, const std::string& reason) {
+  const std::string shown = "sound/" + file.filename().string();
+  if (!reportedClips_.insert(shown).second || !report_) return;
+  report_({shown, reason});
+}
 
 std::vector<SoundFileProblem> SoundPlayer::LoadSoundEffects() {
   if (loaded_) return loadProblems_;

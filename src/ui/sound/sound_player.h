@@ -4,10 +4,13 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/sound/sound_backend.h"
@@ -71,15 +74,26 @@ class SoundPlayer {
   // was started.
   void Shutdown();
 
+  // Told, on the window's thread, of a clip file that turned out unreadable or damaged when it
+  // was to be played: once per file for the whole run, however often it is asked for. A
+  // missing clip file is not a problem: it is silently skipped.
+  void SetProblemReporter(std::function<void(const SoundFileProblem&)> report) {
+    report_ = std::move(report);
+  }
+
   // True from a clip's start until the next clip request or the shut-down stops it, even when
   // the clip has ended by itself meanwhile.
   bool clipPlaying() const { return clipPlaying_; }
 
  private:
+  void ClipProblem(const std::filesystem::path& file, const std::string& reason);
+
   std::unique_ptr<SoundBackend> backend_;
   std::filesystem::path soundFolder_;
   std::map<std::string, SoundImage, std::less<>> images_;
   std::vector<SoundFileProblem> loadProblems_;
+  std::function<void(const SoundFileProblem&)> report_;
+  std::set<std::string, std::less<>> reportedClips_;
   bool loaded_ = false;
   bool soundOn_ = true;
   bool clipPlaying_ = false;
