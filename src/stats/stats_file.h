@@ -40,7 +40,8 @@ class StatsReader {
   explicit StatsReader(Sink sink) : sink_(std::move(sink)) {}
 
   void Feed(std::string_view chunk);
-  // The end of the input: a last line without a line end was torn off mid-write and is dropped.
+  // The end of the input. A last line without a line end counts when it is whole (nine fields,
+  // the ninth not empty); one that stops sooner was torn off mid-write and is dropped.
   void End();
 
   // The text of one line (without its line end) as a record; nothing when the line is skipped.

@@ -63,7 +63,12 @@ TEST(StatsReader, LineEndsTornLinesAndBinaryData) {
       {"x,W,1,0,1,1\rx,W,2,0,1,1\r", {1, 2}},
       {"x,W,1,0,1,1\nx,W,2,0,1,1\n", {1, 2}},
       {"\r\n\nx,W,1,0,1,1\r\r\nx,W,2,0,1,1\n\r", {1, 2}},
-      {"x,W,1,0,1,1\nx,W,2,0,1,1", {1}},  // the last line was torn off
+      // A last line without a line end counts when whole: nine fields, the ninth not empty.
+      {"x,W,3,0,85,24,n,n,y", {3}},
+      {"x,W,1,0,1,1\nx,W,2,0,1,1,n,n,y,more", {1, 2}},
+      {"x,W,1,0,1,1\rx,W,2,0,1,1,n,n,y\r", {1, 2}},
+      {"x,W,1,0,1,1\nx,W,2,0,1,1", {1}},  // torn off inside its fields
+      {"x,W,1,0,1,1\nx,W,2,0,1,1,n,n,", {1}},
       {"\0\xff\x01,W,7,0,1,1\n\xfe,W,\x80,0,1,1\n"s, {7}},
       {std::string(3'000'000, 'x') + ",W,4,0,1,1\n" + std::string(2'000'000, ',') + "\n", {4}},
   };
@@ -152,6 +157,7 @@ TEST(StatsWriter, AppendsALineOfItsOwn) {
       {"x,W,1,0,1,1\n", "x,W,1,0,1,1\n", 2},
       {"x,W,1,0,1,1\r", "x,W,1,0,1,1\r", 2},
       {"x,W,1,0,1,1\r\nx,W,3,0,8", "x,W,1,0,1,1\r\nx,W,3,0,8\n", 2},  // a torn last line
+      {"x,W,1,0,1,1,n,n,y", "x,W,1,0,1,1,n,n,y\n", 2},  // a whole one without its line end
   };
   for (const auto& c : cases) {
     const auto file = folder.path() / "sb" / "stats.sb";  // the folder is made at first
