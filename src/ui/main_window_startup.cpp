@@ -206,6 +206,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
   if (shutDown_) return;
+  game_->RecordAbandonedGame();
   hide();
   shutDown_ = true;
   for (MirroredTimer* timer : {&gTimer_, &mTimer_, &bTimer_})

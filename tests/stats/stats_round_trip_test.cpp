@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "headless.h"
 #include "scratch_folder.h"
+#include "settings/grade_presets.h"
 #include "settings/settings.h"
 #include "stats/stats_location.h"
 #include "stats/stats_window.h"
@@ -77,7 +78,7 @@ class StatsRoundTripTest : public ::testing::Test {
 };
 
 TEST_F(StatsRoundTripTest, FinishedGamesShowInTheWindow) {
-  settings.UserLevel = 2;  // grade 3
+  ApplyGradePreset(settings, 2);  // grade 3
   NewGame(1);              // won by following the tunnel
   for (std::size_t i = 1; i + 1 < tunnel.size(); ++i)
     Pick(tunnel[i]);
