@@ -194,5 +194,41 @@ TEST(StatsWriter, FailureIsToldNotThrown) {
   EXPECT_EQ(FileBytes(notAFolder), "x");
 }
 
+// A statistics file that cannot be written sends the record to the fallback, and the player is
+// told where games now go; with nowhere to go, the player is told that too.
+TEST(StatsWriter, FallingBack) {
+  ScratchFolder folder;
+  const auto blocked = folder.Write("plain", "x") / "stats.sb";  // inside a file: never writable
+  const auto file = folder.path() / "sb" / "stats.sb";
+  const auto fallback = folder.path() / "data" / "stats.sb";
+  const struct {
+    StatsFiles files;
+    RecordedIn where;
+    std::vector<std::string> told;  // in the message
+  } cases[] = {
+      {{file, fallback}, RecordedIn::File, {}},
+      {{blocked, fallback}, RecordedIn::Fallback, {blocked.string(), fallback.string()}},
+      {{blocked, blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
+      {{blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
+      {{blocked, blocked.parent_path() / "sub" / "stats.sb"},
+       RecordedIn::Nowhere,
+       {blocked.string(), "sub"}},
+  };
+  for (const auto& c : cases) {
+    const RecordOutcome outcome = Record(c.files, Finished("A", 8, -1, 7, 11, "n"));
+    EXPECT_EQ(outcome.where, c.where) << c.files.file;
+    EXPECT_EQ(outcome.message.empty(), c.told.empty()) << outcome.message;
+    for (const std::string& text : c.told)
+      EXPECT_NE(outcome.message.find(text), std::string::npos) << outcome.message;
+  }
+  EXPECT_EQ(ReadStatsText(FileBytes(file)).size(), 1u);
+  EXPECT_EQ(ReadStatsText(FileBytes(fallback)).size(), 1u);
+  // The window reads each file once, however it is named.
+  const StatsFiles twice(file, folder.path() / "sb" / "." / "stats.sb");
+  EXPECT_EQ(twice.ToRead(), std::vector<std::filesystem::path>{file});
+  EXPECT_EQ(StatsFiles(file, fallback).ToRead(),
+            (std::vector<std::filesystem::path>{file, fallback}));
+}
+
 }  // namespace
 }  // namespace sb::stats
