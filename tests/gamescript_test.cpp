@@ -66,6 +66,14 @@ TEST(Gamescript, AGameFollowedAlongItsTunnelIsWon) {
                   cell.toArray()[1].toString() == "grey");
 }
 
+TEST(Gamescript, AGradeChosenAndAGameLeftByClosing) {
+  const std::vector<QJsonObject> reports = Play("seed 4\ngrade 6\nnew\nkey Down\nclose\ngrade 9\n");
+  ASSERT_EQ(reports.size(), 6u);
+  const QJsonArray left = {"sumburrow", "A", 6, 0, 0, reports[2]["tunnelLength"], "n", "n", "y"};
+  EXPECT_EQ(reports[4]["records"].toArray(), QJsonArray{left});
+  EXPECT_EQ(reports[5]["error"].toString(), "grade takes 1 to 8");
+}
+
 TEST(Gamescript, KeysTimersAndCommandsReport) {
   const std::vector<QJsonObject> reports = Play(
       "seed 2\nset Timed 1\nset handicap -1\npicture 530 290\nset tbSize 4\nnew\n"

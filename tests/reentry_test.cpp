@@ -115,7 +115,7 @@ TEST_F(ReentryTest, OkWithoutItsPanelChangesNothing) {
   EXPECT_FALSE(game.controls().xGame);
   Pick(tunnel[1]);
   EXPECT_EQ(Tail(), Entrance());
-  EXPECT_EQ(ui.records.size(), 1u);
+  EXPECT_TRUE(ui.records.empty());  // given up before any pick: not a game played
 }
 
 TEST_F(ReentryTest, BackspaceDuringGoBacksRepaintIsRefused) {

@@ -44,7 +44,7 @@ TEST_F(GameTest, WonByFollowingTheTunnel) {
     EXPECT_EQ(record.handicap, -c.handicap);
     EXPECT_EQ(record.score, expected * 100 / game.board().maxScore);
     EXPECT_EQ(record.letters, game.board().tunnelLength);
-    EXPECT_EQ(record.Line(), "sumburrow,W,0," + std::to_string(-c.handicap) + "," +
+    EXPECT_EQ(record.Line(), "sumburrow,W,8," + std::to_string(-c.handicap) + "," +
                                  std::to_string(record.score) + "," +
                                  std::to_string(record.letters) + ",n,n,n");
     game.board().ForEachCell([&](int, int, const Cell& cell) {

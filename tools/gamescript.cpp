@@ -15,6 +15,7 @@
 #include "core/geometry.h"
 #include "headless.h"
 #include "json.h"
+#include "settings/grade_presets.h"
 #include "settings/settings.h"
 #include "util/random.h"
 
@@ -221,6 +222,12 @@ struct Session {
       std::string error;
       if (!(args >> name >> value)) return "set takes a name and a value";
       if (!sb::SetSetting(settings, name, value, &error)) return error;
+    } else if (verb == "grade") {
+      int grade = 0;
+      if (!(args >> grade) || !sb::ApplyGradePreset(settings, grade - 1))
+        return "grade takes 1 to 8";
+    } else if (verb == "close") {
+      game.RecordAbandonedGame();
     } else if (verb == "picture") {
       int width = 0;
       int height = 0;

@@ -41,13 +41,15 @@ std::optional<std::int64_t> LiteralNumber(std::string_view text) {
 }
 
 // Keep the rest of the line; to take a field, drop one leading comma, then take up to a comma.
-std::optional<StatsRecord> LiteralLine(std::string_view rest) {
+// A line without its line end counts only when whole: its ninth field is not empty.
+std::optional<StatsRecord> LiteralLine(std::string_view rest, bool ended) {
   std::string_view fields[9];
   for (std::string_view& field : fields) {
     if (!rest.empty() && rest.front() == ',') rest.remove_prefix(1);
     field = rest.substr(0, rest.find(','));
     rest.remove_prefix(field.size());
   }
+  if (!ended && fields[8].empty()) return std::nullopt;
   StatsRecord record;
   std::int64_t* const numbers[] = {&record.level, &record.handicap, &record.score, &record.letters};
   for (int i = 0; i < 4; ++i) {
@@ -62,13 +64,16 @@ std::optional<StatsRecord> LiteralLine(std::string_view rest) {
   return record;
 }
 
-// Lines end in CR LF, CR or LF; a last line without an end is dropped.
+// Lines end in CR LF, CR or LF; a last line without an end counts only when whole.
 std::vector<StatsRecord> LiteralFile(std::string_view text) {
   std::vector<StatsRecord> records;
   while (true) {
     const std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) return records;
-    if (const auto record = LiteralLine(text.substr(0, end))) records.push_back(*record);
+    if (end == std::string_view::npos) {
+      if (const auto record = LiteralLine(text, false)) records.push_back(*record);
+      return records;
+    }
+    if (const auto record = LiteralLine(text.substr(0, end), true)) records.push_back(*record);
     const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
     text.remove_prefix(end + (crlf ? 2 : 1));
   }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "settings/grade_presets.h"
+
 namespace sb {
 
 std::string GameRecord::Line() const {
@@ -79,38 +81,48 @@ void Game::RedrawCell(Pos cell, Colour colour) {
 }
 
 // From here on the game takes no picks, no path commands and no charges; the first end wins, so
-// a worm that fails and then runs solve stays a loss.
+// a worm that fails and then runs solve stays a loss. The score is kept as it stood: solve and the
+// worm's failure reset the Counter, but the record tells what the player had reached.
 void Game::EndGame(char result) {
   if (s_.gameOver) return;
   s_.gameOver = true;
   s_.result = result;
+  endedScore_ = s_.score;
+}
+
+// The record tells the game as it was played: a grade chosen or a box ticked after it started
+// (during the crawl home, say) belongs to the next game.
+void Game::OpenRecord() {
+  gameOpen_ = true;
+  record_ = GameRecord{};
+  record_.tag = "sumburrow";
+  record_.level = NearestGrade(settings_) + 1;
+  record_.handicap = -Handicap();  // the file counts -1 as easy, the setting as higher penalties
+  record_.letters = s_.board.tunnelLength;
+  record_.definitions = "n";
+  record_.locked = "n";
+  record_.timed = settings_.Timed ? "y" : "n";
 }
 
 void Game::Record(char result) {
   if (!gameOpen_) return;
   gameOpen_ = false;
-  GameRecord record;
-  record.tag = "sumburrow";
+  // A board left or given up before any pick was never played; a loss to the worm was.
+  if ((result == 'A' || result == 'G') && acceptedPicks_ == 0) return;
+  GameRecord record = record_;
   record.result = std::string(1, result);
-  record.level = settings_.UserLevel >= 0 ? settings_.UserLevel + 1 : 0;
-  record.handicap = -Handicap();  // the file counts -1 as easy, the setting as higher penalties
+  // A win counts its crawl home; any other end, the score reached before the reset.
+  const std::int64_t score = s_.gameOver && result != 'W' ? endedScore_ : s_.score;
   const std::int64_t maxScore = s_.board.maxScore;
-  record.score = maxScore > 0
-                     ? static_cast<int>(std::clamp<std::int64_t>(s_.score * 100 / maxScore, 0, 100))
-                     : 0;
-  record.letters = s_.board.tunnelLength;
-  record.definitions = "n";
-  record.locked = "n";
-  record.timed = settings_.Timed ? "y" : "n";
+  record.score =
+      maxScore > 0 ? static_cast<int>(std::clamp<std::int64_t>(score * 100 / maxScore, 0, 100)) : 0;
   presentation_.RecordGame(record);
 }
 
 void Game::RecordAbandonedGame() {
   // A game that had ended but was not recorded yet (a new game began during the crawl home or
-  // the worm's last flash) keeps its result; one left in play after a pick counts as abandoned.
-  if (s_.result != 0) Record(s_.result);
-  if (acceptedPicks_ > 0) Record('A');
-  gameOpen_ = false;
+  // the worm's last flash) keeps its result; one left in play counts as abandoned.
+  Record(s_.result != 0 ? s_.result : 'A');
 }
 
 }  // namespace sb

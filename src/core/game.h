@@ -147,6 +147,10 @@ class Game {
   void NextBannerMessage();
   void BannerClick();
 
+  // The program is closing: a game in play is recorded as abandoned, the way a new game records
+  // it, and one that had ended but was not recorded yet keeps its result.
+  void RecordAbandonedGame();
+
   // Keys: FormShortCut sees every key first and says whether it served it; Press also tries the
   // menu shortcuts for the keys it leaves.
   bool FormShortCut(Key key);
@@ -160,7 +164,6 @@ class Game {
 
  private:
   // New game steps.
-  void RecordAbandonedGame();
   void SizeBoard();
   void NextBackgroundScheme();
   void SetLevelParameters();
@@ -196,6 +199,9 @@ class Game {
   // The score: a charge or a gain of 0 changes nothing; only a reset sets it to 0.
   void ResetScore();
   void EndGame(char result);
+  // The statistics record: what the game is played with, fixed as it starts, and the line handed
+  // over once it ends.
+  void OpenRecord();
   void Record(char result);
   void Flash(const std::string& text);
   void RedrawCell(Pos cell, Colour colour);
@@ -231,6 +237,8 @@ class Game {
   bool firstGameShown_ = false;
   bool gameOpen_ = false;  // a game is running and not yet recorded
   int acceptedPicks_ = 0;
+  GameRecord record_;            // the game in play's record, as it started
+  std::int64_t endedScore_ = 0;  // the score as the game ended, before solve or the worm reset it
 };
 
 // The score caption of the Counter label.

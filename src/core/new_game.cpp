@@ -100,7 +100,7 @@ void Game::New1Click() {
   c_.mSave = true;
   c_.UserLevel = true;
   s_.settingUp = false;
-  gameOpen_ = true;
+  OpenRecord();
   acceptedPicks_ = 0;
 
   c_.xGame = true;

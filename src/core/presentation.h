@@ -26,7 +26,7 @@ namespace sb {
 struct GameRecord {
   std::string tag;          // no commas
   std::string result;       // "W" won; anything else incomplete
-  int level = 0;            // the grade played (1..8), 0 without a grade preset
+  int level = 0;            // the grade played, 1..8: the preset in force or the nearest one
   int handicap = 0;         // -1 easy, 0 neutral, 1 harder
   int score = 0;            // per cent of the maximum
   int letters = 0;          // size of the game: its tunnel length

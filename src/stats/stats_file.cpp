@@ -122,7 +122,10 @@ void StatsReader::ResetLine() {
 }
 
 void StatsReader::End() {
-  ResetLine();  // a torn last line is forgotten
+  // A last line without a line end counts when it is whole: it reached its ninth field and that
+  // field is not empty. One that stops earlier was torn off mid-write and is forgotten.
+  if (lineStarted_ && field_ >= 8 && flags_[2].length > 0) EndLine();
+  ResetLine();
   afterCR_ = false;
 }
 

@@ -40,7 +40,8 @@ class StatsReader {
   explicit StatsReader(Sink sink) : sink_(std::move(sink)) {}
 
   void Feed(std::string_view chunk);
-  // The end of the input: a last line without a line end was torn off mid-write and is dropped.
+  // The end of the input. A last line without a line end counts when it is whole (nine fields,
+  // the ninth not empty); one that stops sooner was torn off mid-write and is dropped.
   void End();
 
   // The text of one line (without its line end) as a record; nothing when the line is skipped.
@@ -100,6 +101,37 @@ std::string FormatStatsLine(const GameRecord& record, const std::tm& endedLocal)
 // a sentence for the player saying what went wrong.
 [[nodiscard]] std::string Append(
     const std::filesystem::path& file, const GameRecord& record,
+    std::chrono::system_clock::time_point ended = std::chrono::system_clock::now());
+
+// Where the games are kept: the statistics file, and the file that takes the records when that
+// one (or its folder) cannot be written. A lone path has nothing to fall back on.
+struct StatsFiles {
+  StatsFiles() = default;
+  // A lone file converts implicitly: most callers (and tests) have just the one.
+  StatsFiles(std::filesystem::path only) : file(std::move(only)) {}
+  StatsFiles(std::filesystem::path first, std::filesystem::path instead)
+      : file(std::move(first)), fallback(std::move(instead)) {}
+
+  std::filesystem::path file;
+  std::filesystem::path fallback;  // empty: none
+
+  // The files that hold games, each once: the statistics file, then the fallback unless it is
+  // the same file.
+  std::vector<std::filesystem::path> ToRead() const;
+};
+
+// Where a record went, from good to bad.
+enum class RecordedIn { File, Fallback, Nowhere };
+
+struct RecordOutcome {
+  RecordedIn where = RecordedIn::File;
+  std::string message;  // for the player: empty when the record went to the statistics file
+};
+
+// Appends the record to the statistics file, or to the fallback when that fails. The message
+// says where new games now go, or that they could not be kept at all.
+RecordOutcome Record(
+    const StatsFiles& files, const GameRecord& record,
     std::chrono::system_clock::time_point ended = std::chrono::system_clock::now());
 
 }  // namespace sb::stats

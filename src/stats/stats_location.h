@@ -1,13 +1,14 @@
-// Where the statistics file lives, for the game that writes it and the window that reads it.
+// Where the statistics files live, for the game that writes them and the window that reads them.
 #pragma once
 
-#include <filesystem>
+#include "stats/stats_file.h"
 
 namespace sb::stats {
 
-// "sb/stats.sb" in the program folder when that folder can be written (a build tree, a portable
-// copy); otherwise "stats.sb" in the user's data folder, as for an installed program. The file
-// and its folder are created when the first record is written.
-std::filesystem::path StatsFilePath();
+// A program run from a folder of its own (a build tree, a portable copy) keeps its records in
+// "sb/stats.sb" there, and falls back on "stats.sb" in the user's data folder when that file or
+// its folder cannot be written; the window counts both. An installed program keeps them in the
+// user's data folder alone. Files and folders are made when the first record is written.
+StatsFiles StatsFileLocations();
 
 }  // namespace sb::stats

@@ -93,6 +93,13 @@ StatsCounts CountStatsFile(const std::filesystem::path& file, const StatsFilter&
   return counts;
 }
 
+StatsCounts CountStatsFiles(const StatsFiles& files, const StatsFilter& filter) {
+  StatsCounts counts;
+  for (const std::filesystem::path& file : files.ToRead())
+    ReadStatsFile(file, [&](const StatsRecord& record) { Count(counts, filter, record); });
+  return counts;
+}
+
 std::int64_t Top(const StatsCounts& counts) {
   std::int64_t top = 0;
   for (const BinCount& bin : counts.bins)

@@ -66,6 +66,8 @@ void Count(StatsCounts& counts, const StatsFilter& filter, const StatsRecord& re
 StatsCounts CountRecords(const std::vector<StatsRecord>& records, const StatsFilter& filter);
 // Reads the file afresh and counts it; a missing file counts nothing.
 StatsCounts CountStatsFile(const std::filesystem::path& file, const StatsFilter& filter);
+// Counts the games of every file that holds them, each file once.
+StatsCounts CountStatsFiles(const StatsFiles& files, const StatsFilter& filter);
 
 // The largest counter of any bin (0 when nothing was counted), and zzTop's text for it.
 std::int64_t Top(const StatsCounts& counts);

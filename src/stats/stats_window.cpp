@@ -83,12 +83,13 @@ QGroupBox* Group(QWidget* parent, const char* name, const QString& title, QRect 
 
 }  // namespace
 
-TfrmStats::TfrmStats(std::filesystem::path statsFile, QWidget* parent)
-    : QDialog(parent), statsFile_(std::move(statsFile)) {
+TfrmStats::TfrmStats(stats::StatsFiles statsFiles, QWidget* parent)
+    : QDialog(parent), statsFiles_(std::move(statsFiles)) {
   FormCreate();
 }
 
 void TfrmStats::FormCreate() {
+  setObjectName("TfrmStats");
   setWindowTitle("Statistics");
   setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
                  ~Qt::WindowContextHelpButtonHint);
@@ -245,7 +246,7 @@ void TfrmStats::ApplyScale() {
 
 void TfrmStats::HPaint(QPainter& painter) {
   painter.fillRect(H->rect(), Qt::white);
-  counts_ = stats::CountStatsFile(statsFile_, Filter());
+  counts_ = stats::CountStatsFiles(statsFiles_, Filter());
   for (const stats::Bar& bar : stats::Bars(counts_, scale_))
     painter.fillRect(bar.x, stats::kHistogramHeight - bar.height, bar.width, bar.height,
                      bar.completed ? kCompletedColour : kIncompleteColour);

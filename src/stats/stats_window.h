@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <array>
-#include <filesystem>
 
 #include "stats/stats_view.h"
 
@@ -20,8 +19,8 @@ class TfrmStats : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows the records of the given file; the game writes the same file.
-  explicit TfrmStats(std::filesystem::path statsFile, QWidget* parent = nullptr);
+  // Shows the records of the given files, each once; the game writes the same files.
+  explicit TfrmStats(stats::StatsFiles statsFiles, QWidget* parent = nullptr);
 
   // The filters as the controls stand.
   stats::StatsFilter Filter() const;
@@ -46,7 +45,7 @@ class TfrmStats : public QDialog {
   void HPaint(QPainter& painter);
   void HMouseMove(int x);
 
-  std::filesystem::path statsFile_;
+  stats::StatsFiles statsFiles_;
   stats::Scale scale_;
   stats::StatsCounts counts_;  // of the last paint, for the hover read-out
 

@@ -25,8 +25,8 @@ std::string Failure(const std::filesystem::path& file, const std::string& reason
          ".";
 }
 
-std::string Failure(const std::filesystem::path& file, int error) {
-  return Failure(file, std::generic_category().message(error));
+std::string Reason(int error) {
+  return std::generic_category().message(error);
 }
 
 class Descriptor {
@@ -101,16 +101,19 @@ std::string FormatStatsLine(const GameRecord& record, const std::tm& endedLocal)
          OneField(record.timed);
 }
 
-std::string Append(const std::filesystem::path& file, const GameRecord& record,
-                   std::chrono::system_clock::time_point ended) {
+namespace {
+
+// Appends the record; an empty text on success, otherwise why it failed.
+std::string TryAppend(const std::filesystem::path& file, const GameRecord& record,
+                      std::chrono::system_clock::time_point ended) {
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-  if (error) return Failure(file, error.message());
+  if (error) return error.message();
   bool readable = true;
   Descriptor fd(OpenForAppend(file, readable));
-  if (fd.get() < 0) return Failure(file, errno);
+  if (fd.get() < 0) return Reason(errno);
   struct stat status {};
-  if (::fstat(fd.get(), &status) != 0) return Failure(file, errno);
+  if (::fstat(fd.get(), &status) != 0) return Reason(errno);
   std::string text = FormatStatsLine(record, LocalTime(ended)) + "\n";
   if (EndsInsideALine(fd.get(), status.st_size, readable)) text.insert(0, "\n");
   if (const int failed = WriteAll(fd.get(), text)) {
@@ -119,10 +122,56 @@ std::string Append(const std::filesystem::path& file, const GameRecord& record,
     if (S_ISREG(status.st_mode) && ::ftruncate(fd.get(), status.st_size) != 0) {
       // Nothing more can be done; the write's own error is the one to report.
     }
-    return Failure(file, failed);
+    return Reason(failed);
   }
-  if (const int failed = fd.Close()) return Failure(file, failed);
+  if (const int failed = fd.Close()) return Reason(failed);
   return {};
+}
+
+// Two names of one file, whether it exists yet or not.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  const std::filesystem::path left = std::filesystem::weakly_canonical(a, error);
+  if (error) return a.lexically_normal() == b.lexically_normal();
+  const std::filesystem::path right = std::filesystem::weakly_canonical(b, error);
+  if (error) return a.lexically_normal() == b.lexically_normal();
+  return left == right;
+}
+
+}  // namespace
+
+std::string Append(const std::filesystem::path& file, const GameRecord& record,
+                   std::chrono::system_clock::time_point ended) {
+  const std::string reason = TryAppend(file, record, ended);
+  return reason.empty() ? std::string() : Failure(file, reason);
+}
+
+std::vector<std::filesystem::path> StatsFiles::ToRead() const {
+  std::vector<std::filesystem::path> files{file};
+  if (!fallback.empty() && !SameFile(file, fallback)) files.push_back(fallback);
+  return files;
+}
+
+RecordOutcome Record(const StatsFiles& files, const GameRecord& record,
+                     std::chrono::system_clock::time_point ended) {
+  const std::string reason = TryAppend(files.file, record, ended);
+  if (reason.empty()) return {};
+  std::string failures = Failure(files.file, reason);
+  const std::vector<std::filesystem::path> kept = files.ToRead();
+  if (kept.size() > 1) {
+    const std::string instead = TryAppend(files.fallback, record, ended);
+    if (instead.empty())
+      return {RecordedIn::Fallback,
+              "The statistics file " + files.file.string() + " cannot be written (" + reason +
+                  "), so this game and the games after it are kept in " + files.fallback.string() +
+                  " instead. File > Statistics shows the games of both files.\n\nPlay goes on."};
+    failures += "\n" + Failure(files.fallback, instead);
+  }
+  return {RecordedIn::Nowhere,
+          "This game could not be added to the statistics, and later games will not be either "
+          "while this lasts:\n\n" +
+              failures + "\n\nPlay goes on."};
 }
 
 }  // namespace sb::stats

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   sb::MainWindowParts parts;
   parts.dialogs = &dialogs;
   parts.sound = std::make_unique<sb::SdlSoundBackend>();
-  parts.statsFile = sb::stats::StatsFilePath();
+  parts.statsFile = sb::stats::StatsFileLocations();
   sb::TfrmMain window(settings, std::move(parts));
   window.show();
   return QApplication::exec();

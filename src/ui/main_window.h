@@ -16,6 +16,7 @@
 #include "core/game.h"
 #include "core/presentation.h"
 #include "settings/settings.h"
+#include "stats/stats_file.h"
 #include "ui/board_picture.h"
 #include "ui/worm_sprites.h"
 
@@ -43,7 +44,7 @@ class TfrmStats;
 struct MainWindowParts {
   Dialogs* dialogs = nullptr;
   std::unique_ptr<SoundBackend> sound;
-  std::filesystem::path statsFile;
+  stats::StatsFiles statsFile;
   int splashMs = 1500;     // the start-up pause with the splash showing
   double waitScale = 1.0;  // tests run the game's waits faster
 };
@@ -147,7 +148,7 @@ class TfrmMain : public QMainWindow, public Presentation {
 
   Settings& settings_;
   Dialogs& dialogs_;
-  std::filesystem::path statsFile_;
+  stats::StatsFiles statsFile_;
   BoardPicture picture_;
   WormSprites sprites_;
   std::unique_ptr<SoundPlayer> sound_;
@@ -189,7 +190,7 @@ class TfrmMain : public QMainWindow, public Presentation {
   bool shutDown_ = false;
   bool closeRequested_ = false;
   bool busyCursor_ = false;
-  bool statsWarned_ = false;
+  stats::RecordedIn statsTold_ = stats::RecordedIn::File;  // the worst the player was told
   bool wormAtHome_ = false;
   int depth_ = 0;  // handlers of this window running, nested when one waits
   std::vector<QEventLoop*> waits_;

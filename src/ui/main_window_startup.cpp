@@ -222,6 +222,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
   if (shutDown_) return;
+  game_->RecordAbandonedGame();
   hide();
   shutDown_ = true;
   for (MirroredTimer* timer : {&gTimer_, &mTimer_, &bTimer_})
@@ -233,14 +234,12 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::RecordGame(const GameRecord& record) {
-  const std::string error = stats::Append(statsFile_, record);
-  emit recorded(record, QString::fromStdString(error));
-  if (error.empty() || statsWarned_) return;
-  statsWarned_ = true;
-  dialogs_.Information(this,
-                       "This game could not be added to the statistics, and later games "
-                       "will not be either while this lasts:\n\n" +
-                           QString::fromStdString(error) + "\n\nPlay goes on.");
+  const stats::RecordOutcome outcome = stats::Record(statsFile_, record);
+  emit recorded(record, QString::fromStdString(outcome.message));
+  // Told once where new games go, and once more only if they then cannot be kept at all.
+  if (outcome.where <= statsTold_) return;
+  statsTold_ = outcome.where;
+  dialogs_.Information(this, QString::fromStdString(outcome.message));
 }
 
 bool TfrmMain::ShowOptionsDialog() {

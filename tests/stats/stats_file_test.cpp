@@ -63,7 +63,12 @@ TEST(StatsReader, LineEndsTornLinesAndBinaryData) {
       {"x,W,1,0,1,1\rx,W,2,0,1,1\r", {1, 2}},
       {"x,W,1,0,1,1\nx,W,2,0,1,1\n", {1, 2}},
       {"\r\n\nx,W,1,0,1,1\r\r\nx,W,2,0,1,1\n\r", {1, 2}},
-      {"x,W,1,0,1,1\nx,W,2,0,1,1", {1}},  // the last line was torn off
+      // A last line without a line end counts when whole: nine fields, the ninth not empty.
+      {"x,W,3,0,85,24,n,n,y", {3}},
+      {"x,W,1,0,1,1\nx,W,2,0,1,1,n,n,y,more", {1, 2}},
+      {"x,W,1,0,1,1\rx,W,2,0,1,1,n,n,y\r", {1, 2}},
+      {"x,W,1,0,1,1\nx,W,2,0,1,1", {1}},  // torn off inside its fields
+      {"x,W,1,0,1,1\nx,W,2,0,1,1,n,n,", {1}},
       {"\0\xff\x01,W,7,0,1,1\n\xfe,W,\x80,0,1,1\n"s, {7}},
       {std::string(3'000'000, 'x') + ",W,4,0,1,1\n" + std::string(2'000'000, ',') + "\n", {4}},
   };
@@ -152,6 +157,7 @@ TEST(StatsWriter, AppendsALineOfItsOwn) {
       {"x,W,1,0,1,1\n", "x,W,1,0,1,1\n", 2},
       {"x,W,1,0,1,1\r", "x,W,1,0,1,1\r", 2},
       {"x,W,1,0,1,1\r\nx,W,3,0,8", "x,W,1,0,1,1\r\nx,W,3,0,8\n", 2},  // a torn last line
+      {"x,W,1,0,1,1,n,n,y", "x,W,1,0,1,1,n,n,y\n", 2},  // a whole one without its line end
   };
   for (const auto& c : cases) {
     const auto file = folder.path() / "sb" / "stats.sb";  // the folder is made at first
@@ -186,6 +192,42 @@ TEST(StatsWriter, FailureIsToldNotThrown) {
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
   EXPECT_EQ(FileBytes(notAFolder), "x");
+}
+
+// A statistics file that cannot be written sends the record to the fallback, and the player is
+// told where games now go; with nowhere to go, the player is told that too.
+TEST(StatsWriter, FallingBack) {
+  ScratchFolder folder;
+  const auto blocked = folder.Write("plain", "x") / "stats.sb";  // inside a file: never writable
+  const auto file = folder.path() / "sb" / "stats.sb";
+  const auto fallback = folder.path() / "data" / "stats.sb";
+  const struct {
+    StatsFiles files;
+    RecordedIn where;
+    std::vector<std::string> told;  // in the message
+  } cases[] = {
+      {{file, fallback}, RecordedIn::File, {}},
+      {{blocked, fallback}, RecordedIn::Fallback, {blocked.string(), fallback.string()}},
+      {{blocked, blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
+      {{blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
+      {{blocked, blocked.parent_path() / "sub" / "stats.sb"},
+       RecordedIn::Nowhere,
+       {blocked.string(), "sub"}},
+  };
+  for (const auto& c : cases) {
+    const RecordOutcome outcome = Record(c.files, Finished("A", 8, -1, 7, 11, "n"));
+    EXPECT_EQ(outcome.where, c.where) << c.files.file;
+    EXPECT_EQ(outcome.message.empty(), c.told.empty()) << outcome.message;
+    for (const std::string& text : c.told)
+      EXPECT_NE(outcome.message.find(text), std::string::npos) << outcome.message;
+  }
+  EXPECT_EQ(ReadStatsText(FileBytes(file)).size(), 1u);
+  EXPECT_EQ(ReadStatsText(FileBytes(fallback)).size(), 1u);
+  // The window reads each file once, however it is named.
+  const StatsFiles twice(file, folder.path() / "sb" / "." / "stats.sb");
+  EXPECT_EQ(twice.ToRead(), std::vector<std::filesystem::path>{file});
+  EXPECT_EQ(StatsFiles(file, fallback).ToRead(),
+            (std::vector<std::filesystem::path>{file, fallback}));
 }
 
 }  // namespace

@@ -5,11 +5,18 @@
 # game is given up with F12, which records it; the window is then closed with the window manager's
 # Alt+F4 and the program must end cleanly. With a second argument, the statistics record must
 # land in that file (under the test's own XDG_DATA_HOME, written as $XDG_DATA_HOME) and nowhere
-# in the program's data folder.
+# in the program's data folder. Without it (a build tree), the record lands beside the program and
+# is taken back afterwards, leaving the build's own statistics as they were.
 #   real_window_test.sh PROGRAM [STATS_FILE]
 set -uo pipefail
 program=$1
 stats=${2:-}
+own_stats=$(dirname "$program")/sb/stats.sb
+own_size=$(stat -c %s "$own_stats" 2> /dev/null || echo none)
+restore_own_stats() {
+  [[ -z "$stats" ]] || return 0
+  if [[ $own_size == none ]]; then rm -f "$own_stats"; else truncate -s "$own_size" "$own_stats"; fi
+}
 
 for command in Xvfb openbox xdotool import convert; do
   if ! command -v "$command" > /dev/null; then
@@ -21,6 +28,7 @@ done
 source "$(dirname "$0")/window_driver.sh"
 fail() {
   echo "FAILED: $*"
+  restore_own_stats
   [[ -f "$work/shot.png" ]] && cp "$work/shot.png" "${TMPDIR:-/tmp}/sumburrow-real-window.png" &&
     echo "last screen: ${TMPDIR:-/tmp}/sumburrow-real-window.png"
   echo "--- program output ---"
@@ -62,6 +70,10 @@ if [[ -n "$stats" ]]; then
   data=$(dirname "$(dirname "$program")")/share/sumburrow
   [[ ! -e "$data/sb/stats.sb" ]] || fail "the record went into the program's data folder"
   echo "record: $(tail -n 1 "$stats")"
+else
+  grep -q ",G," "$own_stats" 2> /dev/null || fail "no record in $own_stats"
+  echo "record: $(tail -n 1 "$own_stats")"
+  restore_own_stats
 fi
 
 key alt+F4

@@ -1,5 +1,9 @@
-// The grade presets as a table, one row per grade, applied in the order of their columns.
-#include "settings/options/grade_presets.h"
+// The grade presets as a table, one row per grade, applied in the order of their columns, and the
+// distance of a game's settings from each row.
+#include "settings/grade_presets.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace sb {
 namespace {
@@ -35,6 +39,10 @@ constexpr GradePreset kPresets[kGradeCount] = {
     {true, true, true, true, true, true, 0, 99, 3, 3, kSome},
 };
 
+long long Steps(long long a, long long b) {
+  return a > b ? a - b : b - a;
+}
+
 }  // namespace
 
 bool ApplyGradePreset(Settings& settings, int index) {
@@ -53,6 +61,34 @@ bool ApplyGradePreset(Settings& settings, int index) {
   settings.SubTunnels = preset.SubTunnels;
   settings.UserLevel = index;
   return true;
+}
+
+long long GradeDistance(const Settings& s, int index) {
+  const GradePreset& p = kPresets[std::clamp(index, 0, kGradeCount - 1)];
+  const bool boxes[][2] = {{s.Timed, p.Timed},       {s.Animations, p.Animations},
+                           {s.Morphing, p.Morphing}, {s.Multiplication, p.Multiplication},
+                           {s.Division, p.Division}, {s.FlashInCorrect, p.FlashInCorrect}};
+  long long distance = Steps(std::max(s.maxAnswer, 1), p.maxAnswer);
+  for (const auto& box : boxes)
+    distance += box[0] != box[1];
+  distance += Steps(s.handicap, p.handicap) + Steps(s.tbSize, p.tbSize) +
+              Steps(s.tbTunnelLength, p.tbTunnelLength) +
+              Steps(std::max(s.SubTunnels, kNone), p.SubTunnels);
+  return distance;
+}
+
+int NearestGrade(const Settings& settings) {
+  const bool chosen = settings.UserLevel >= 0 && settings.UserLevel < kGradeCount;
+  int nearest = chosen ? settings.UserLevel : 0;
+  long long least = GradeDistance(settings, nearest);
+  for (int index = 0; index < kGradeCount; ++index) {
+    const long long distance = GradeDistance(settings, index);
+    if (distance < least) {
+      nearest = index;
+      least = distance;
+    }
+  }
+  return nearest;
 }
 
 }  // namespace sb
