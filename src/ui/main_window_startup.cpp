@@ -222,9 +222,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
   if (shutDown_) return;
-  game_->RecordAbandonedGame();
   hide();
   shutDown_ = true;
+  // The game in play is recorded as left; nothing more is asked of a player who is leaving.
+  game_->RecordAbandonedGame();
   for (MirroredTimer* timer : {&gTimer_, &mTimer_, &bTimer_})
     timer->timer.stop();
   setEnabled(false);
@@ -237,7 +238,7 @@ void TfrmMain::RecordGame(const GameRecord& record) {
   const stats::RecordOutcome outcome = stats::Record(statsFile_, record);
   emit recorded(record, QString::fromStdString(outcome.message));
   // Told once where new games go, and once more only if they then cannot be kept at all.
-  if (outcome.where <= statsTold_) return;
+  if (outcome.where <= statsTold_ || Closing()) return;
   statsTold_ = outcome.where;
   dialogs_.Information(this, QString::fromStdString(outcome.message));
 }
