@@ -1,6 +1,7 @@
 // Equations, the maximum score and the earth fill.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "core/numbers.h"
@@ -99,18 +100,77 @@ TEST_F(NumbersTest, LabelsTrueEquations) {
     EXPECT_EQ(IsTrueEquation(c.a, c.b, c.c), c.holds) << c.a << " " << c.b << " " << c.c;
 }
 
-TEST_F(NumbersTest, RangeCountsAMaximumBelowOneAsOne) {
+TEST_F(NumbersTest, TheRangeInUseAndWhyItDiffers) {
   struct Case {
     int min, max;
+    bool mult, div;
     long long low, high;
+    const char* reason;
   };
-  for (const Case& c : {Case{1, 99, 1, 99}, Case{20, 25, 20, 25}, Case{5, 0, 1, 1},
-                        Case{1, -40, 1, 1}, Case{20, 10, 10, 10}, Case{1, INT_MAX, 1, INT_MAX}}) {
+  const Case cases[] = {
+      {1, 99, true, true, 1, 99, ""},
+      {20, 99, true, true, 20, 99, ""},
+      {1, INT_MAX, true, true, 1, INT_MAX, ""},
+      {3, 10, false, false, 3, 10, ""},  // 6 - 3 = 3: no division to make 6 ÷ 3 = 2
+      {20, 10, true, true, 2, 10,
+       "The lowest answer is above the highest: the next game uses 2 to 10."},
+      {5, 0, true, true, 1, 2,
+       "A highest answer below 2 leaves no equations: the next game uses 1 to 2."},
+      {1, -40, false, false, 1, 2,
+       "A highest answer below 2 leaves no equations: the next game uses 1 to 2."},
+      {20, 25, true, true, 6, 25,
+       "No chain of equations stays within 20 to 25: the next game uses 6 to 25."},
+      {3, 10, true, true, 2, 10,
+       "No chain of equations stays within 3 to 10: the next game uses 2 to 10."},
+  };
+  for (const Case& c : cases) {
     settings.minAnswer = c.min;
     settings.maxAnswer = c.max;
-    const AnswerRange range = EquationRange(settings);
-    EXPECT_EQ(range.low, c.low);
-    EXPECT_EQ(range.high, c.high);
+    settings.Multiplication = c.mult;
+    settings.Division = c.div;
+    const RangeInUse used = AnswerRangeInUse(settings);
+    EXPECT_EQ(used.range.low, c.low) << c.min << " to " << c.max;
+    EXPECT_EQ(used.range.high, c.high) << c.min << " to " << c.max;
+    EXPECT_EQ(used.reason, c.reason);
+  }
+}
+
+// Every joint of the range can start an equation of the generator's that stays in the range,
+// found by trying every second number.
+bool EveryJointContinuesByTrial(long long low, long long high, bool mult, bool div) {
+  for (long long a = low; a <= high; ++a) {
+    bool continues = false;
+    for (long long b = low; b <= high && !continues; ++b) {
+      const long long sum = a + b;
+      const long long product = mult ? a * b : 0;
+      const long long smaller = div && a % b == 0 ? a / b : a - b;
+      continues = b >= a ? (sum <= high || (mult && product <= high)) : smaller >= low;
+    }
+    if (!continues) return false;
+  }
+  return true;
+}
+
+TEST_F(NumbersTest, TheRangeInUseIsTheWidestThatNeverStrands) {
+  for (const bool mult : {false, true}) {
+    for (const bool div : {false, true}) {
+      settings.Multiplication = mult;
+      settings.Division = div;
+      for (int max = 2; max <= 90; ++max) {
+        for (int min = 1; min <= std::min(max, 20); ++min) {
+          settings.minAnswer = min;
+          settings.maxAnswer = max;
+          const AnswerRange range = EquationRange(settings);
+          ASSERT_EQ(range.high, max);
+          ASSERT_TRUE(EveryJointContinuesByTrial(range.low, max, mult, div))
+              << min << " to " << max << " uses " << range.low;
+          if (range.low < min) {
+            ASSERT_FALSE(EveryJointContinuesByTrial(range.low + 1, max, mult, div))
+                << min << " to " << max << " lowered too far, to " << range.low;
+          }
+        }
+      }
+    }
   }
 }
 
@@ -134,20 +194,18 @@ TEST_F(NumbersTest, NumberTunnelWritesTrueEquationsAndTheirMaximum) {
   }
 }
 
-TEST_F(NumbersTest, TunnelEquationsStayTrueUnderAnySetting) {
-  // Ranges where few or no equations fit, and maximums that overflow 32-bit products.
+TEST_F(NumbersTest, TunnelEquationsStayTrueAndInTheRangeInUseUnderAnySetting) {
+  // Ranges where few or no equations fit as set, and maximums that overflow 32-bit products.
   struct Case {
     int min, max;
     bool mult, div;
-    bool fits;
   };
   const Case cases[] = {
-      {20, 25, true, true, false},     {20, 25, false, false, false},
-      {1, 0, true, true, true},        {1, -7, false, false, false},
-      {1, 1, false, true, false},      {1, 1, true, true, true},
-      {1, 2, false, false, true},      {1, 2000000000, true, true, true},
-      {1, INT_MAX, true, false, true}, {10, 40, true, true, true},
-      {19, 40, true, true, false},  // 21 has no continuation within 19..40
+      {20, 25, true, true},        {20, 25, false, false},    {1, 0, true, true},
+      {1, -7, false, false},       {1, 1, false, true},       {1, 2, false, false},
+      {1, 2000000000, true, true}, {1, INT_MAX, true, false}, {10, 40, true, true},
+      {19, 40, true, true},  // 21 has no continuation within 19..40
+      {20, 3, false, true},
   };
   const std::vector<Pos> cells{{4, 1}, {4, 2}, {4, 3}, {5, 3}, {6, 3},
                                {7, 3}, {7, 4}, {7, 5}, {7, 6}};
@@ -161,35 +219,22 @@ TEST_F(NumbersTest, TunnelEquationsStayTrueUnderAnySetting) {
       board.ClearBoard();
       test::LayTunnel(board, cells, {});
       NumberTunnel(board, settings);
-      ASSERT_EQ(test::EquationProblems(board, settings, c.fits), std::vector<std::string>{})
+      ASSERT_EQ(test::EquationProblems(board, settings, true), std::vector<std::string>{})
           << "min " << c.min << " max " << c.max;
-      for (const Pos p : cells)
-        ASSERT_GE(board.at(p).number, 1);
       ASSERT_EQ(board.maxScore, test::ExpectedMaxScore(board));
     }
   }
 }
 
-TEST_F(NumbersTest, HalvingFallbackWhenNothingFits) {
-  // In 20..25 no sum, difference, product or quotient lands in range.
-  settings.minAnswer = 20;
-  settings.maxAnswer = 25;
-  test::LayTunnel(board, {{4, 1}, {4, 2}, {4, 3}}, {24});
-  GenerateEquation(board, settings, {4, 1}, {4, 2}, {4, 3});
-  EXPECT_EQ(board.at(4, 1).number, 24);
-  EXPECT_EQ(board.at(4, 2).number, 12);
-  EXPECT_EQ(board.at(4, 3).number, 12);
-}
-
 TEST_F(NumbersTest, SideEquationsGiveUpAndDropNumbersAboveTheMaximum) {
   // Off the tunnel, after six attempts the draw is taken; numbers above the maximum become 0 and
   // the answer is no joint.
-  settings.maxAnswer = 1;
+  settings.maxAnswer = 3;
   settings.Multiplication = false;
-  const auto [a, b, c] = Side(0, 0);
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(b, 1);
-  EXPECT_EQ(c, 0);  // 1 + 1 = 2 is above 1
+  const auto [a, b, c] = Side(2, 2);
+  EXPECT_EQ(a, 2);
+  EXPECT_EQ(b, 2);
+  EXPECT_EQ(c, 0);  // 2 + 2 = 4 is above 3
   EXPECT_FALSE(board.at(4, 4).jointFlag);
 }
 

@@ -1,6 +1,6 @@
-// Equation generation. Each tunnel equation is drawn at random until its numbers fit the range;
-// draws are bounded, and a tunnel equation that cannot fit falls back to a true equation found
-// by search, or else to a difference that halves the joint.
+// Equation generation. Each tunnel equation is drawn at random until its numbers fit the range
+// the game uses, in which every joint can start another equation; draws are bounded, and a
+// tunnel equation that chance did not fit is found by search.
 #include "core/numbers.h"
 
 #include <algorithm>
@@ -51,36 +51,44 @@ Equation Draw(const Equation& stored, const AnswerRange& range, const Settings& 
   return e;
 }
 
-bool Fits(const Equation& e, const AnswerRange& range) {
+bool InRange(const Equation& e, const AnswerRange& range) {
   return range.Contains(e.a) && range.Contains(e.b) && range.Contains(e.c);
 }
 
-// Looks for b (sampled across the range) giving an equation whose b and c fit, with the
-// generator's own choice of operation for that b.
+// Does a with b give the generator an answer within the range? Stores the equation when it does.
+bool Fits(std::int64_t a, std::int64_t b, const AnswerRange& range, const Settings& settings,
+          Equation* found) {
+  if (!range.Contains(b)) return false;
+  std::int64_t answers[2];
+  int count = 0;
+  if (b >= a) {
+    answers[count++] = a + b;
+    if (settings.Multiplication) answers[count++] = a * b;
+  } else {
+    answers[count++] = settings.Division && a % b == 0 ? a / b : a - b;
+  }
+  for (int k = 0; k < count; ++k) {
+    if (range.Contains(answers[k])) {
+      *found = {a, b, answers[k]};
+      return true;
+    }
+  }
+  return false;
+}
+
+// Looks for b giving an equation whose b and c fit, with the generator's own choice of
+// operation for that b: first across the range, for variety, then among the second numbers
+// that continue every joint that can be continued (see HasContinuation).
 bool SearchFitting(std::int64_t a, const AnswerRange& range, const Settings& settings,
                    Equation* found) {
   const std::int64_t span = range.high - range.low + 1;
   const std::int64_t samples = std::min(span, kSearchSamples);
   const std::int64_t stride = span / samples;
   const std::int64_t start = Random(static_cast<int>(std::min<std::int64_t>(span, INT_MAX)));
-  for (std::int64_t i = 0; i < samples; ++i) {
-    const std::int64_t b = range.low + (start + i * stride) % span;
-    std::int64_t answers[2];
-    int count = 0;
-    if (b >= a) {
-      answers[count++] = a + b;
-      if (settings.Multiplication) answers[count++] = a * b;
-    } else {
-      answers[count++] = a - b;
-      if (settings.Division && a % b == 0) answers[count++] = a / b;
-    }
-    for (int k = 0; k < count; ++k) {
-      if (range.Contains(answers[k])) {
-        *found = {a, b, answers[k]};
-        return true;
-      }
-    }
-  }
+  for (std::int64_t i = 0; i < samples; ++i)
+    if (Fits(a, range.low + (start + i * stride) % span, range, settings, found)) return true;
+  for (const std::int64_t b : {a, range.low, range.low + 1})
+    if (Fits(a, b, range, settings, found)) return true;
   return false;
 }
 
@@ -89,8 +97,8 @@ Equation TunnelFallback(std::int64_t a, const AnswerRange& range, const Settings
   if (a == 0) a = range.low + Random(static_cast<int>(range.high - range.low + 1));
   Equation e;
   if (SearchFitting(a, range, settings, &e)) return e;
-  // Nothing fits the range (for instance 20..25, where no sum, product, difference or quotient
-  // of two numbers in range lands in range): halve the joint, a - a/2 = the rest.
+  // Only a joint from outside the game's range (a number laid by hand) gets here: the equation
+  // still comes out true, a - a/2 = the rest.
   if (a >= 2) return {a, a / 2, a - a / 2};
   return {1, 1, settings.Multiplication ? 1 : 2};
 }
@@ -109,7 +117,7 @@ Drawn DrawEquation(const Equation& stored, const AnswerRange& range, const Setti
   for (int draws = 1;; ++draws) {
     const Equation e = Draw(stored, range, settings);
     if (startsOffTunnel && draws == 6) return {e, false, false};
-    if (Fits(e, range)) return {e, true, true};
+    if (InRange(e, range)) return {e, true, true};
     if (draws >= kMaxDraws) {
       if (tunnelEquation) return {TunnelFallback(stored.a, range, settings), true, true};
       return {e, false, true};
@@ -133,13 +141,6 @@ bool DropAboveMaximum(Equation& e, const Equation& stored, const AnswerRange& ra
 }
 
 }  // namespace
-
-AnswerRange EquationRange(const Settings& settings) {
-  AnswerRange range;
-  range.high = std::max(settings.maxAnswer, 1);
-  range.low = std::clamp<std::int64_t>(settings.minAnswer, 1, range.high);
-  return range;
-}
 
 bool IsTrueEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
   return c == a + b || c == a - b || c == a * b || (b != 0 && c * b == a);

@@ -4,24 +4,18 @@
 
 #include <cstdint>
 
+#include "core/answer_range.h"
 #include "core/board.h"
 #include "settings/settings.h"
 
 namespace sb {
 
-// The numbers an equation may use. A maximum below 1 counts as 1; the minimum lies in 1..high.
-struct AnswerRange {
-  std::int64_t low = 1;
-  std::int64_t high = 1;
-  bool Contains(std::int64_t n) const { return n >= low && n <= high; }
-};
-AnswerRange EquationRange(const Settings& settings);
-
 // Does a op b = c hold for one of +, -, x and exact division?
 bool IsTrueEquation(std::int64_t a, std::int64_t b, std::int64_t c);
 
-// Chooses and stores the numbers of c1, c2, c3 as a op b = c. A number already in c1 is kept;
-// c2 and c3 are expected to be empty. Tunnel equations always come out true.
+// Chooses and stores the numbers of c1, c2, c3 as a op b = c, within EquationRange. A number
+// already in c1 is kept; c2 and c3 are expected to be empty. Tunnel equations always come out
+// true and within the range.
 void GenerateEquation(Board& board, const Settings& settings, Pos c1, Pos c2, Pos c3);
 
 // Numbers the carved tunnel from the entrance to home and sets board.maxScore.

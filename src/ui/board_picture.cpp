@@ -35,6 +35,15 @@ QRect BoardPicture::CellRect(int cellSize, int col, int row) {
   return {origin.x, origin.y, cellSize, cellSize};
 }
 
+QRect BoardPicture::NumberRoom(int cellSize, int col, int row) {
+  // The outline runs at x0 - 1 and x0 + 5h - 1 (and so down), each a pixel either way; a
+  // sixteenth of the cell more keeps the numbers of neighbouring clumps apart.
+  const PixelPos origin = CellOrigin({col, row}, cellSize);
+  const int margin = 1 + cellSize / 16;
+  const int side = std::max(1, 5 * (cellSize / 5) - 2 * margin);
+  return {origin.x + margin, origin.y + margin, side, side};
+}
+
 QImage BoardPicture::NewImage(QSize size) const {
   QImage image((QSizeF(size) * density_).toSize(), QImage::Format_RGB32);
   image.setDevicePixelRatio(density_);
@@ -201,26 +210,36 @@ void BoardPicture::DrawCellNumber(const GameState& state, int col, int row, Colo
 }
 
 void BoardPicture::PrepareInk() {
-  if (!weights_[0].metrics || !(font_ == inkFont_) || inkDensity_ != density_) {
-    glyphs_.clear();
-    inkFont_ = font_;
-    inkDensity_ = density_;
-    for (const bool bold : {false, true}) {
-      Weight& weight = weights_[bold];
-      weight.font = font_;
-      weight.font.setBold(bold);
-      weight.metrics.emplace(weight.font, &image_);
-    }
-  }
+  if (!faces_.empty() && font_ == inkFont_ && inkDensity_ == density_) return;
+  glyphs_.clear();
+  faces_.clear();
+  inkFont_ = font_;
+  inkDensity_ = density_;
+  FaceFor(font_.pointSizeF(), false);
+  FaceFor(font_.pointSizeF(), true);
 }
 
-const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, bool bold, QRgb colour) {
-  const quint64 key = (quint64{character.unicode()} << 40) | (quint64{bold} << 32) | colour;
+int BoardPicture::FaceFor(qreal points, bool bold) {
+  for (size_t i = 0; i < faces_.size(); ++i)
+    if (faces_[i].font.pointSizeF() == points && faces_[i].font.bold() == bold)
+      return static_cast<int>(i);
+  Face face;
+  face.font = font_;
+  face.font.setPointSizeF(points);
+  face.font.setBold(bold);
+  face.metrics.emplace(face.font, &image_);
+  faces_.push_back(std::move(face));
+  return static_cast<int>(faces_.size() - 1);
+}
+
+const BoardPicture::Glyph& BoardPicture::GlyphFor(int face, QChar character, QRgb colour) {
+  const quint64 key =
+      (quint64(face) << 40) | (quint64{character.unicode()} << 24) | (colour & 0xFFFFFFu);
   const auto found = glyphs_.constFind(key);
   if (found != glyphs_.constEnd()) return *found;
 
-  const Weight& weight = weights_[bold];
-  const QFontMetricsF metrics(weight.font, &image_);
+  const QFont& font = faces_[face].font;
+  const QFontMetricsF metrics(font, &image_);
   Glyph glyph;
   glyph.advance = metrics.horizontalAdvance(character);
   glyph.pad = metrics.height() / 3;
@@ -232,7 +251,7 @@ const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, bool bold, QR
   glyph.image.setDotsPerMeterY(kDotsPerMeter);
   glyph.image.fill(Qt::transparent);
   QPainter painter(&glyph.image);
-  painter.setFont(weight.font);
+  painter.setFont(font);
   painter.setPen(QColor(colour));
   painter.drawText(QPointF(glyph.pad, metrics.ascent()), QString(character));
   painter.end();
@@ -249,31 +268,65 @@ const BoardPicture::Glyph& BoardPicture::GlyphFor(QChar character, bool bold, QR
   return *glyphs_.insert(key, glyph);
 }
 
-void BoardPicture::DrawNumber(QPainter& painter, int cellSize, int col, int row,
-                              std::int32_t number, Colour colour) {
-  PrepareInk();
-  const QString text = QString::number(number);
-  const bool bold = colour == kYellow;
-  const QFontMetrics& metrics = *weights_[bold].metrics;
-  const PixelPos o = CellOrigin({col, row}, cellSize);
+// Centred in the cell by the text's advance and the font's height. Each character's picture
+// lands on whole device pixels, so the pictures come out as sharp as the text would.
+BoardPicture::Placement BoardPicture::Place(const QString& text, int face, bool shadow, QRgb colour,
+                                            int cellSize, QPoint origin) {
   // The text's width is the sum of its characters' advances (digits carry no kerning).
   qreal advance = 0;
   for (const QChar character : text)
-    advance += GlyphFor(character, bold, static_cast<QRgb>(colour)).advance;
-  const int x = o.x + (cellSize - qRound(advance)) / 2;
-  const int top = o.y + (cellSize - metrics.height()) / 2;
-  const auto draw = [&](int left, int y, QRgb ink) {
+    advance += GlyphFor(face, character, colour).advance;
+  Placement placed;
+  placed.x = origin.x() + (cellSize - qRound(advance)) / 2;
+  placed.top = origin.y() + (cellSize - faces_[face].metrics->height()) / 2;
+  qreal pen = placed.x;
+  for (const QChar character : text) {
+    const Glyph& glyph = GlyphFor(face, character, colour);
+    const qreal at = std::round((pen - glyph.pad) * density_) / density_;
+    if (!glyph.image.isNull())
+      placed.ink |=
+          QRectF(QPointF(at, placed.top) + glyph.inkOffset, QSizeF(glyph.image.size()) / density_);
+    pen += glyph.advance;
+  }
+  if (shadow) placed.ink |= placed.ink.translated(1, 1);
+  return placed;
+}
+
+// A number too big for its clump (three digits on the densest board, or a large highest
+// answer) is drawn smaller, as large as still fits inside the clump's outline.
+void BoardPicture::DrawNumber(QPainter& painter, int cellSize, int col, int row,
+                              std::int32_t number, Colour colour) {
+  constexpr int kFitTries = 40;
+  constexpr qreal kStep = 0.5;  // points: the sizes tried, so that few faces are made
+  PrepareInk();
+  const QString text = QString::number(number);
+  const bool bold = colour == kYellow;
+  const QRgb ink = static_cast<QRgb>(colour);
+  const PixelPos o = CellOrigin({col, row}, cellSize);
+  const QRectF room = NumberRoom(cellSize, col, row);
+  int face = bold ? 1 : 0;
+  Placement placed = Place(text, face, bold, ink, cellSize, {o.x, o.y});
+  const auto fits = [&] { return placed.ink.isEmpty() || room.contains(placed.ink); };
+  for (int tries = 0; tries < kFitTries && !fits(); ++tries) {
+    const qreal points = faces_[face].font.pointSizeF();
+    if (points <= kStep) break;
+    const qreal scale =
+        std::min(room.width() / placed.ink.width(), room.height() / placed.ink.height());
+    const qreal smaller = std::floor(std::min(points * scale, points - kStep) / kStep) * kStep;
+    face = FaceFor(std::max(kStep, smaller), bold);
+    placed = Place(text, face, bold, ink, cellSize, {o.x, o.y});
+  }
+  const auto draw = [&](int left, int y, QRgb shade) {
     qreal pen = left;
     for (const QChar character : text) {
-      const Glyph& glyph = GlyphFor(character, bold, ink);
-      // Whole device pixels, so the pictures land as sharp as the text would.
+      const Glyph& glyph = GlyphFor(face, character, shade);
       const qreal at = std::round((pen - glyph.pad) * density_) / density_;
       if (!glyph.image.isNull()) painter.drawImage(QPointF(at, y) + glyph.inkOffset, glyph.image);
       pen += glyph.advance;
     }
   };
-  if (bold) draw(x + 1, top + 1, kShadow);
-  draw(x, top, static_cast<QRgb>(colour));
+  if (bold) draw(placed.x + 1, placed.top + 1, kShadow);
+  draw(placed.x, placed.top, ink);
 }
 
 }  // namespace sb

@@ -10,10 +10,10 @@
 #include <QSize>
 
 class QPainter;
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/board.h"
 #include "core/game.h"
@@ -49,6 +49,10 @@ class BoardPicture {
   static QFont NumberFont(int cellSize, const std::string& family);
   // The square a cell covers, in logical pixels.
   static QRect CellRect(int cellSize, int col, int row);
+  // Where a cell's number may leave ink: inside its clump's outline, whose right and bottom
+  // edges lie at five fifths of the cell (rounded down), not at its edge, and a little apart
+  // from it.
+  static QRect NumberRoom(int cellSize, int col, int row);
 
  private:
   QImage NewImage(QSize size) const;
@@ -58,25 +62,35 @@ class BoardPicture {
                   Colour colour);
 
   // Large glyphs are filled as outlines, which is slow for a board of big numbers; so each
-  // character is drawn once per font, weight, colour and density and numbers are put together
-  // from those pictures, at the places the text itself would have.
+  // character is drawn once per face, colour and density and numbers are put together from
+  // those pictures, at the places the text itself would have.
   struct Glyph {
     QImage image;
     qreal advance = 0;
     qreal pad = 0;      // the character's box starts this far right of the picture's origin
     QPointF inkOffset;  // where the kept ink lies from that origin
   };
-  const Glyph& GlyphFor(QChar character, bool bold, QRgb colour);
-  // The regular and the bold numbers' font and measures, kept while the font and density last.
-  struct Weight {
+  // A font the numbers are drawn in, with its measures: the board's regular and bold ones first,
+  // then smaller ones for numbers that would not fit their clump.
+  struct Face {
     QFont font;
     std::optional<QFontMetrics> metrics;
   };
+  // Where a number's text goes in its cell, and the ink it leaves there, shadow included.
+  struct Placement {
+    int x = 0;
+    int top = 0;
+    QRectF ink;
+  };
   void PrepareInk();
+  int FaceFor(qreal points, bool bold);
+  const Glyph& GlyphFor(int face, QChar character, QRgb colour);
+  Placement Place(const QString& text, int face, bool shadow, QRgb colour, int cellSize,
+                  QPoint origin);
 
   qreal density_ = 1.0;
   QHash<quint64, Glyph> glyphs_;
-  std::array<Weight, 2> weights_;
+  std::vector<Face> faces_;
   QFont inkFont_;
   qreal inkDensity_ = 0;
   QSize size_;

@@ -157,9 +157,11 @@ void TfrmMain::BuildPanels(QWidget* central) {
 
 QAction* TfrmMain::AddAction(QMenu* menu, const char* name, const QString& caption,
                              const QString& shortcut) {
-  // The key is only shown: the game sees every key first and dispatches it itself.
-  auto* action = menu->addAction(shortcut.isEmpty() ? caption : caption + "\t" + shortcut);
+  auto* action = menu->addAction(caption);
   action->setObjectName(name);
+  // The key is the item's shortcut, so that the menu shows it and a screen reader reads it apart
+  // from the name. The toolkit never fires it: the game sees every key first (eventFilter).
+  if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
   actions_[name] = action;
   return action;
 }
@@ -252,6 +254,21 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     return CloseMenu(watched, *key) || HandleKey(watched, key);
+  }
+  // A key the game knows, pressed in this window, is claimed as a plain key press, so that no
+  // menu shortcut takes it before HandleKey; and no shortcut ever runs a command by itself (one
+  // reaching an item of an open menu is dropped, as the game drops keys then).
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this &&
+        KeyFor(*static_cast<QKeyEvent*>(event)) != Key::Other) {
+      event->accept();
+      return true;
+    }
+  }
+  if (event->type() == QEvent::Shortcut) {
+    const auto* item = qobject_cast<QAction*>(watched);
+    if (item != nullptr && action(item->objectName()) == item) return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }

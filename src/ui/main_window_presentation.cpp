@@ -40,6 +40,21 @@ void Announce(QLabel* label, const QString& text) {
   QAccessible::updateAccessibility(&alert);
 }
 
+// Long texts (the score of big answers, "-1278/69520") are drawn in smaller letters until the
+// whole text fits the label; short ones in the label's own size.
+void FitText(QLabel* label) {
+  const char* const kDesign = "designPixelSize";
+  if (!label->property(kDesign).isValid()) label->setProperty(kDesign, label->font().pixelSize());
+  QFont font = label->font();
+  const int room = label->contentsRect().width();
+  int pixels = label->property(kDesign).toInt();
+  for (; pixels > 6; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= room) break;
+  }
+  if (label->font().pixelSize() != pixels) label->setFont(font);
+}
+
 void SetEnabled(QAction* action, bool enabled) {
   if (action->isEnabled() != enabled) action->setEnabled(enabled);
 }
@@ -69,11 +84,12 @@ void TfrmMain::Mirror() {
   };
   for (const auto& [name, enabled] : kItems)
     SetEnabled(action(name), c.*enabled);
-  const QString clue = QString::fromStdString(c.mClueCaption) + "\tF11";
+  const QString clue = QString::fromStdString(c.mClueCaption);
   if (action("mClue")->text() != clue) action("mClue")->setText(clue);
   if (action("Banner")->isChecked() != c.Banner) action("Banner")->setChecked(c.Banner);
 
   SetText(Counter_, c.Counter);
+  FitText(Counter_);
   SetAccessibleName(Counter_, "Score " + c.Counter);
   const QColor counterBack(static_cast<QRgb>(c.CounterColour));
   if (Counter_->palette().color(QPalette::Window) != counterBack) {

@@ -39,6 +39,13 @@ QStringList Names(const std::vector<SoundFileProblem>& problems) {
   return names;
 }
 
+// The news page that comes with the game, in the game's own viewer.
+void ShowNews(PageViewer& news, Dialogs& dialogs) {
+  if (!news.Load(DataPath("sb/news.htm")))
+    news.browser()->setHtml("<p>The news page that comes with the game is missing.</p>");
+  dialogs.Exec(news);
+}
+
 }  // namespace
 
 TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
@@ -116,7 +123,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
   if (shown_) return;
   // FormShow.
   shown_ = true;
-  sound_->SetVolume(4096);
+  // The game starts quietly, and the volume track bar shows it: 4096 is its last position, 15.
+  options_->tbSoundChange(15);
   game_->NextBannerMessage();
   Mirror();
   // The first activation follows once the window system has shown the window; some desktops
@@ -180,10 +188,7 @@ void TfrmMain::FormActivate() {
   settings_.tbSize = 3;
   if (Closing()) return;  // closed while it was being placed: no questions any more
   TryOtherGames1Click();
-  dialogs_.Information(this,
-                       QString("Sumburrow grows new mazes and games all the time: visit %1 for "
-                               "free updates and news.")
-                           .arg(kWebSite));
+  dialogs_.Information(this, UpdatesNote());
   game_->NextBannerMessage();
   action("mSOund")->setChecked(true);
   sound_->SetSoundOn(true);
@@ -291,7 +296,11 @@ void TfrmMain::Calculator1Click() {
 }
 
 void TfrmMain::ByEmail1Click() {
-  QUrl mail(QString("mailto:") + kSupportAddress);
+  if (SupportAddress().isEmpty()) {
+    dialogs_.Information(this, ReportingNote());
+    return;
+  }
+  QUrl mail("mailto:" + SupportAddress());
   QUrlQuery query;
   query.addQueryItem("subject", windowTitle() + " support, feedback, etc.");
   mail.setQuery(query);
@@ -299,16 +308,14 @@ void TfrmMain::ByEmail1Click() {
 }
 
 void TfrmMain::TryOtherGames1Click() {
-  if (!dialogs_.Question(this, "Check our website via the internet for new announcements?")) return;
-  if (!news_->Load(DataPath("sb/news.htm")))
-    news_->browser()->setHtml(QString("<p>The news page that comes with the game is missing.</p>"
-                                      "<p>News and new games: <a href=\"%1\">%1</a></p>")
-                                  .arg(kWebSite));
-  dialogs_.Exec(*news_);
+  if (!dialogs_.Question(this, NewsQuestion())) return;
+  if (!NewsPage().isEmpty() && dialogs_.OpenUrl(QUrl(NewsPage()))) return;
+  ShowNews(*news_, dialogs_);
 }
 
 void TfrmMain::WebSite2Click() {
-  dialogs_.OpenUrl(QUrl(kWebSite));
+  if (!WebSite().isEmpty() && dialogs_.OpenUrl(QUrl(WebSite()))) return;
+  ShowNews(*news_, dialogs_);
 }
 
 void TfrmMain::mSOundClick() {

@@ -10,11 +10,49 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/addresses.h"
+
 #ifndef SUMBURROW_VERSION
 #define SUMBURROW_VERSION "0.1.0"
 #endif
 
 namespace sb {
+
+QString WebSite() {
+  return build::kWebSite;
+}
+
+QString NewsPage() {
+  return build::kNewsPage;
+}
+
+QString SupportAddress() {
+  return build::kSupportAddress;
+}
+
+QString UpdatesNote() {
+  if (!WebSite().isEmpty())
+    return QString(
+               "Sumburrow grows new mazes and games all the time: visit %1 for free updates "
+               "and news.")
+        .arg(WebSite());
+  return "Every new board is a fresh maze that the game digs itself. What is new in this version "
+         "is on the news page that comes with the game: Help > News and New Games.";
+}
+
+QString NewsQuestion() {
+  if (!NewsPage().isEmpty()) return "Check our website via the internet for new announcements?";
+  return "Read the news about this version of Sumburrow?";
+}
+
+QString ReportingNote() {
+  return QString(
+             "To report a problem or suggest an idea, please tell the person who looks after "
+             "this computer (a parent, a teacher or the school's computer support). Say what "
+             "you did, what you expected and what happened instead, and that this is "
+             "Sumburrow %1.")
+      .arg(SUMBURROW_VERSION);
+}
 
 QPixmap SplashPicture(const QPixmap& worm, qreal density) {
   const QSize size(420, 220);
@@ -31,7 +69,8 @@ QPixmap SplashPicture(const QPixmap& worm, qreal density) {
   numbers.setPixelSize(20);
   numbers.setBold(true);
   painter.setFont(numbers);
-  const int chain[] = {10, 3, 7, 2, 14, 5, 19};
+  // A tunnel as the game makes it: 10 - 3 = 7, 7 + 8 = 15, 15 ÷ 5 = 3.
+  const int chain[] = {10, 3, 7, 8, 15, 5, 3};
   for (int i = 0; i < 7; ++i) {
     const QRect clump(20 + i * 56, 130, 48, 48);
     painter.setPen(QPen(Qt::black, 1));
@@ -72,9 +111,10 @@ AboutBox::AboutBox(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
               "<p>Find the worm's hidden tunnel: its numbers read as a chain of equations.</p>"
               "<p>Free software under the %2.</p>"
               "<p>Game design, code, pictures, sounds and tips: the Sumburrow team.<br>"
-              "Built with Qt %3.</p>"
-              "<p><a href=\"%4\">%4</a></p>")
-          .arg(SUMBURROW_VERSION, kLicence, qVersion(), kWebSite));
+              "Built with Qt %3.</p>%4")
+          .arg(SUMBURROW_VERSION, kLicence, qVersion(),
+               WebSite().isEmpty() ? QString()
+                                   : QString("<p><a href=\"%1\">%1</a></p>").arg(WebSite())));
   text->setObjectName("aboutText");
   text->setOpenExternalLinks(true);
   text->setWordWrap(true);

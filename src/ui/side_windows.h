@@ -1,6 +1,6 @@
 // The small windows beside the game: the splash shown while the program starts, the about box,
 // and a page viewer for the news page and for the help page where the desktop cannot show it.
-// Also where the maker can be reached.
+// Also where the makers can be reached, if anywhere, and what the game says about it.
 #pragma once
 
 #include <QDialog>
@@ -12,8 +12,19 @@ class QTextBrowser;
 
 namespace sb {
 
-inline constexpr char kWebSite[] = "https://www.sumburrow.org/";
-inline constexpr char kSupportAddress[] = "support@sumburrow.org";
+// The makers' addresses the game was built with (build options); each is empty when there is none.
+QString WebSite();
+QString NewsPage();
+QString SupportAddress();
+
+// The note at start-up about news and updates: the web site's, or the news page that comes with
+// the game.
+QString UpdatesNote();
+// The question before the news: from the web, or the page that comes with the game.
+QString NewsQuestion();
+// How to report a problem, for a game built without a support address.
+QString ReportingNote();
+
 inline constexpr char kLicence[] = "GNU General Public License, version 3 or later";
 
 // The desktop calculators tried, in this order, for Help > Calculator.

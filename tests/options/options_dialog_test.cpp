@@ -5,10 +5,13 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
+#include <climits>
 #include <vector>
 
 #include "settings/options/options_dialog.h"
@@ -187,16 +190,36 @@ TEST_F(OptionsDialog, TheFontButtonAsksForTheBoardFont) {
 
 TEST_F(OptionsDialog, TheAnswerRangeKeepsWhatIsTyped) {
   dialog.open();
-  for (const auto& [typed, value] :
-       std::vector<std::pair<const char*, int>>{{"2000000000", 2000000000}, {"-5", -5}, {"0", 0}}) {
-    Type(Find<QSpinBox>("maxAnswer"), typed);
+  auto* box = Find<QSpinBox>("maxAnswer");
+  for (const auto& [typed, value] : std::vector<std::pair<const char*, int>>{
+           {"2000000000", 2000000000}, {"-2147483648", INT_MIN}, {"-5", -5}, {"0", 0}}) {
+    Type(box, typed);
     EXPECT_EQ(settings.maxAnswer, value) << typed;
-    EXPECT_EQ(Find<QSpinBox>("maxAnswer")->text(), typed);
+    EXPECT_EQ(box->text(), typed);
+    // The whole number shows.
+    const QLineEdit* edit = box->findChild<QLineEdit*>();
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(box->text()), edit->contentsRect().width())
+        << typed;
   }
   Type(Find<QSpinBox>("maxAnswer"), "3");
   Type(Find<QSpinBox>("minAnswer"), "20");
   EXPECT_EQ(settings.minAnswer, 20);
   EXPECT_EQ(settings.maxAnswer, 3);
+}
+
+TEST_F(OptionsDialog, TellsWhichRangeTheNextGameUses) {
+  dialog.open();
+  auto* note = Find<QLabel>("rangeInUse");
+  EXPECT_FALSE(note->isVisible());
+  Type(Find<QSpinBox>("minAnswer"), "20");
+  Type(Find<QSpinBox>("maxAnswer"), "25");
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text(),
+            "No chain of equations stays within 20 to 25: the next game uses 6 to 25.");
+  // Both lines show.
+  EXPECT_LE(note->heightForWidth(note->width()), note->height());
+  Type(Find<QSpinBox>("maxAnswer"), "99");
+  EXPECT_FALSE(note->isVisible());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reads the running game through the accessibility bus, as a screen reader does.
 
-It checks the score label, the Game menu's items with their enabled states and the board's
+It checks the score label, the menu items' names, keys and enabled states and the board's
 description, presses Down (with xdotool) and checks that the description follows the pick.
 """
 import subprocess
@@ -41,6 +41,15 @@ def find(app, test, what):
     sys.exit(f"FAILED: {what} not found")
 
 
+def key_of(node):
+    """The key a screen reader announces with a menu item: its action's key binding."""
+    try:
+        action = node.queryAction()
+        return action.getKeyBinding(0) if action.nActions > 0 else ""
+    except NotImplementedError:
+        return ""
+
+
 def check(condition, what):
     print(("ok:   " if condition else "FAIL: ") + what)
     return condition
@@ -53,12 +62,20 @@ def main():
     good &= check(score.name.startswith("Score 0/"), f"score label reads {score.name!r}")
 
     items = {}
+    keys = {}
     for node in walk(app):
         if node.getRole() == pyatspi.ROLE_MENU_ITEM:
-            items[node.name.split("\t")[0]] = node.getState().contains(pyatspi.STATE_SENSITIVE)
+            items[node.name] = node.getState().contains(pyatspi.STATE_SENSITIVE)
+            keys[node.name] = key_of(node)
     print("menu items:", items)
+    print("their keys:", keys)
     for name, enabled in (("New", True), ("BackTrack", True), ("Solve", True), ("Statistics", True)):
         good &= check(items.get(name) == enabled, f"menu item {name!r} enabled={enabled}")
+    # The name is the item's name alone; its key is the item's shortcut.
+    for name, key in (("New", "F2"), ("BackTrack", "Backspace"), ("Solve", "F12"),
+                      ("Settings", "F7"), ("How to Play", "F1")):
+        good &= check(keys.get(name) == key, f"menu item {name!r} has the key {key}")
+    good &= check(not any("\t" in name for name in items), "no key inside a menu item's name")
     good &= check(any(name.startswith("Clue (") for name in items), "the clue item counts its clues")
 
     board = find(app, lambda n: n.name == "Board", "the board")

@@ -129,7 +129,9 @@ TEST_F(BoardPictureTest, NumberSizesAndDensity) {
   EXPECT_EQ(BoardPicture::NumberFont(32, "Arial").pointSize(), 16);
   EXPECT_EQ(BoardPicture::NumberFont(50, "Arial").pointSize(), 25);
   // At twice the density the picture has twice the pixels each way and the ink grows with it:
-  // nothing is scaled up from a coarse picture.
+  // nothing is scaled up from a coarse picture. (A single digit, which fits its clump at either
+  // density in its full size.)
+  state.board.at(1, 1).number = 8;
   Paint(1);
   picture.DrawBoard(state, settings);
   const int single = Count(1, 1, [](QColor c) { return c == kYellowInk; });
@@ -139,6 +141,56 @@ TEST_F(BoardPictureTest, NumberSizesAndDensity) {
   const int twice = Count(1, 1, [](QColor c) { return c == kYellowInk; });
   EXPECT_GT(twice, 3 * single);
   EXPECT_LT(twice, 5 * single);
+}
+
+TEST_F(BoardPictureTest, EveryNumberStaysInsideItsClump) {
+  // 31, 47 and 76 pixels: 25 columns across windows 800, 1200 and 1920 wide.
+  struct Case {
+    int cellSize;
+    std::int32_t number;
+    Colour colour;
+    qreal density;
+  };
+  const Case cases[] = {
+      {47, 999, kWhite, 1},        {47, 999, kYellow, 1}, {31, 999, kWhite, 1},
+      {76, 999, kYellow, 1},       {47, 999, kYellow, 2}, {13, 99, kWhite, 1},
+      {60, 2000000000, kWhite, 1}, {47, 88, kYellow, 1},
+  };
+  state.board.ForEachCell([](int, int, Cell& cell) { cell.number = 0; });
+  for (const Case& c : cases) {
+    state.cellSize = c.cellSize;
+    state.board.at(2, 2).number = c.number;
+    picture.SetDensity(c.density);
+    const int side = 20 + 3 * c.cellSize;
+    picture.FormPaint(QSize(side, side), QSize(side, side), state, {});
+    // The cell redraw sequence, in the board's font.
+    picture.DrawBoard(state, settings);
+    picture.EraseCell(state, 2, 2);
+    picture.DrawClump(state, 2, 2, 1);
+    picture.DrawClump(state, 2, 2, 2);
+    const QImage clump = picture.image().copy();
+    picture.DrawCellNumber(state, 2, 2, c.colour);
+    const QImage& drawn = picture.image();
+    // Device pixels of the number's ink: inside the cell, none of them over the outline.
+    const QRect cell = BoardPicture::CellRect(c.cellSize, 2, 2);
+    const QRect square(cell.topLeft() * c.density, cell.size() * c.density);
+    QRect ink;
+    int overOutline = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+      for (int x = 0; x < drawn.width(); ++x) {
+        if (drawn.pixel(x, y) == clump.pixel(x, y)) continue;
+        ink |= QRect(x, y, 1, 1);
+        overOutline += Pen(clump.pixelColor(x, y));
+      }
+    }
+    const std::string what = std::to_string(c.number) + " in a cell of " +
+                             std::to_string(c.cellSize) + " at density " +
+                             std::to_string(c.density);
+    EXPECT_TRUE(square.contains(ink)) << what;
+    EXPECT_EQ(overOutline, 0) << what;
+    // Smaller, but not smaller than needed: it spans most of the clump.
+    EXPECT_GE(ink.width(), square.width() / 2) << what;
+  }
 }
 
 }  // namespace

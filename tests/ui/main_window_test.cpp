@@ -3,6 +3,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
+#include <QTextBrowser>
+
+#include "settings/options/options_dialog.h"
+#include "ui/side_windows.h"
+#include "ui/sound/sound_player.h"
 
 #include "window_fixture.h"
 
@@ -34,10 +40,12 @@ QPoint PanelPlace(const TfrmMain& window, const QWidget& panel) {
 
 TEST_F(MainWindowTest, StartsUpToAnEmptyBoard) {
   EXPECT_EQ(window->windowTitle(), "Sumburrow");
-  EXPECT_EQ(dialogs.questions,
-            QStringList{"Check our website via the internet for new announcements?"});
-  ASSERT_EQ(dialogs.informations.size(), 1);
-  EXPECT_TRUE(dialogs.informations[0].contains("www.sumburrow.org"));
+  EXPECT_EQ(dialogs.questions, QStringList{NewsQuestion()});
+  EXPECT_EQ(dialogs.informations, QStringList{UpdatesNote()});
+  // Quiet, and the volume track bar says so.
+  EXPECT_EQ(window->sound().Volume(), 4096);
+  window->options().ShowSettings();
+  EXPECT_EQ(window->options().findChild<QSlider*>("tbSound")->value(), 15);
   EXPECT_EQ(dialogs.execs, QStringList{window->tips().objectName()});
   EXPECT_EQ(Label("Counter"), "0/0");
   // The background of the last scheme, red 68 over a falling gradient, and nothing on it.
@@ -74,6 +82,27 @@ TEST_F(MainWindowTest, AGameWonWithTheMouse) {
   const QStringList lines = StatsLines(StatsFile());
   ASSERT_EQ(lines.size(), 1);
   EXPECT_EQ(lines[0].section(',', 1, 1), "W");
+}
+
+TEST_F(MainWindowTest, TheWholeScoreShows) {
+  NewGame(4);
+  auto* counter = window->findChild<QLabel*>("Counter");
+  struct Case {
+    std::int64_t score, maxScore;
+    const char* text;
+    bool designSize;  // the score's own 29 pixels
+  };
+  for (const Case& c :
+       {Case{-1278, 6952, "-1278/6952", false}, Case{-12780, 695200, "-12780/695200", false},
+        Case{12, 140, "12/140", true}}) {
+    window->game().board().maxScore = c.maxScore;
+    window->Run([&] { window->game().AddScore(c.score - window->game().state().score); });
+    ASSERT_EQ(counter->text(), c.text);
+    EXPECT_LE(counter->fontMetrics().horizontalAdvance(counter->text()),
+              counter->contentsRect().width())
+        << c.text;
+    EXPECT_EQ(counter->font().pixelSize() == 29, c.designSize) << c.text;
+  }
 }
 
 TEST_F(MainWindowTest, ClosingDuringAWaitEndsCleanly) {
@@ -168,7 +197,7 @@ TEST_F(MainWindowTest, MenusFollowTheGame) {
   NewGame(4);
   const int clues = window->game().state().clueCount;
   Press(Qt::Key_F11);
-  EXPECT_EQ(window->action("mClue")->text(), QString("Clue (%1)\tF11").arg(clues - 1));
+  EXPECT_EQ(window->action("mClue")->text(), QString("Clue (%1)").arg(clues - 1));
 }
 
 TEST_F(MainWindowTest, TheBannerScrollsWhileAMessageFlashes) {
@@ -188,18 +217,37 @@ TEST_F(MainWindowTest, TheBannerScrollsWhileAMessageFlashes) {
 }
 
 TEST_F(MainWindowTest, KeysReachTheGameBeforeAnyMenu) {
-  // The menus only show their keys: the toolkit has no shortcut to fire behind the game's back.
-  for (const char* name : {"Game1", "mGoBack", "mClue", "mSolve", "mSettings", "Contents1"}) {
-    EXPECT_TRUE(window->action(name)->shortcut().isEmpty()) << name;
-    EXPECT_TRUE(window->action(name)->text().contains('\t')) << name;
+  // The menus name their items and show each key as the item's shortcut, yet the game takes
+  // every key first: one press, one command.
+  const std::pair<const char*, const char*> shortcuts[] = {
+      {"Game1", "F2"},   {"mGoBack", "Backspace"}, {"mClue", "F11"},
+      {"mSolve", "F12"}, {"mSettings", "F7"},      {"Contents1", "F1"}};
+  for (const auto& [name, key] : shortcuts) {
+    EXPECT_EQ(window->action(name)->shortcut(), QKeySequence(key)) << name;
+    EXPECT_FALSE(window->action(name)->text().contains('\t')) << name;
   }
+  Press(Qt::Key_F7);
+  EXPECT_EQ(dialogs.execs.count("Tfo"), 1);
+  SeedRandom(4);
   Press(Qt::Key_F2);
-  EXPECT_GT(window->game().board().boardWidth, 0);
-  const Pos entrance = window->game().board().Entrance();
-  Press(Qt::Key_Down);
-  EXPECT_EQ(window->game().state().tailRow, 2);
+  EXPECT_EQ(clips.count("sbStart.mp3"), 1);
+  tunnel = window->game().board().TunnelCells();
+  ASSERT_GT(tunnel.size(), 3u);
+  const auto tail = [&] {
+    return Pos{window->game().state().tailCol, window->game().state().tailRow};
+  };
+  const int clues = window->game().state().clueCount;
+  Press(Qt::Key_F11);
+  Press(Qt::Key_F11);
+  EXPECT_EQ(window->game().state().clueCount, clues - 2);
+  EXPECT_EQ(tail(), tunnel[2]);
   Press(Qt::Key_Backspace);
-  EXPECT_EQ((Pos{window->game().state().tailCol, window->game().state().tailRow}), entrance);
+  EXPECT_EQ(tail(), tunnel[1]);
+  Press(ArrowTo(tunnel[1], tunnel[2]));
+  EXPECT_EQ(tail(), tunnel[2]);
+  Press(Qt::Key_F12);
+  ASSERT_EQ(StatsLines(StatsFile()).size(), 1);
+  EXPECT_EQ(StatsLines(StatsFile())[0].section(',', 1, 1), "G");
   Press(Qt::Key_F1);
   EXPECT_EQ(dialogs.urls.size(), 1);
   EXPECT_TRUE(dialogs.urls[0].toLocalFile().endsWith("sb/sb.htm"));
@@ -229,6 +277,29 @@ TEST_F(MainWindowTest, KeysReachTheGameBeforeAnyMenu) {
   }
   Press(Qt::Key_F12);  // solve is off after "Try again"
   EXPECT_FALSE(window->game().state().gameOver);
+}
+
+TEST_F(MainWindowTest, WithoutAddressesTheHelpMenuStaysInTheGame) {
+  if (!WebSite().isEmpty() || !NewsPage().isEmpty() || !SupportAddress().isEmpty())
+    GTEST_SKIP() << "built with the makers' addresses";
+  EXPECT_FALSE(UpdatesNote().contains("http"));
+  dialogs.answerYes = true;
+  struct Case {
+    const char* item;
+    bool note;  // the note on how to report a problem
+    bool news;  // the news page that comes with the game
+  };
+  for (const Case& c : {Case{"ByEmail1", true, false}, Case{"TryOtherGames1", false, true},
+                        Case{"WebSite2", false, true}}) {
+    dialogs.informations.clear();
+    dialogs.execs.clear();
+    window->action(c.item)->trigger();
+    EXPECT_TRUE(dialogs.urls.isEmpty()) << c.item;
+    EXPECT_EQ(dialogs.informations == QStringList{ReportingNote()}, c.note) << c.item;
+    EXPECT_EQ(dialogs.execs == QStringList{"news"}, c.news) << c.item;
+  }
+  const auto* news = window->findChild<QDialog*>("news")->findChild<QTextBrowser*>();
+  EXPECT_TRUE(news->toPlainText().contains("News from under the grass"));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ class AnsweringDialogs : public Dialogs {
   void Information(QWidget*, const QString& text) override { informations << text; }
   bool Question(QWidget*, const QString& text) override {
     questions << text;
-    return false;
+    return answerYes;
   }
   int Exec(QDialog& dialog) override {
     execs << dialog.objectName();
@@ -66,6 +66,7 @@ class AnsweringDialogs : public Dialogs {
   QList<QUrl> urls;
   QStringList programs;
   bool openUrls = true;
+  bool answerYes = false;
   std::map<QString, std::function<int(QDialog&)>> answers;  // by object name
 };
 

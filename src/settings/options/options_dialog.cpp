@@ -5,16 +5,19 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <algorithm>
 #include <climits>
 
+#include "core/answer_range.h"
 #include "settings/options/grade_presets.h"
 
 namespace sb {
@@ -41,6 +44,28 @@ QFont Sized(const char* family, int points, bool bold = false) {
   font.setBold(bold);
   return font;
 }
+
+// A track bar filled from its bottom end up to its handle, so that the bar is fuller the nearer
+// the handle is to the top label (louder, more penalties, denser earth, a longer tunnel). Styles
+// fill from the first position, which is at the top here; so the bar is drawn as its mirror
+// image, whose handle lies in the same place.
+class TrackBar : public QSlider {
+ public:
+  using QSlider::QSlider;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    if (tickPosition() != NoTicks) option.subControls |= QStyle::SC_SliderTickmarks;
+    option.upsideDown = !option.upsideDown;
+    option.sliderPosition = option.minimum + option.maximum - option.sliderPosition;
+    option.sliderValue = option.minimum + option.maximum - option.sliderValue;
+    QPainter painter(this);
+    style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+  }
+};
 
 }  // namespace
 
@@ -123,7 +148,7 @@ QSlider* Tfo::AddTrackBar(QWidget* page, const TrackBarLayout& layout) {
   // The bar reaches a little past the frame's inner margins, so its ends line up with the labels.
   const QRect inside = group->contentsRect();
   const QRect bar(inside.left() + 1, inside.top() - 3, 22, inside.height() + 4);
-  auto* slider = new QSlider(Qt::Vertical, group);
+  auto* slider = new TrackBar(Qt::Vertical, group);
   slider->setObjectName(layout.name);
   slider->setAccessibleName(QString(layout.title).chopped(1));
   slider->setGeometry(bar);
@@ -175,8 +200,11 @@ void Tfo::BuildGameSettings(QWidget* page) {
 void Tfo::BuildNumberOptions(QWidget* page) {
   auto* group = new QGroupBox("Number Options:", page);
   group->setGeometry(kRightColumn, 137, kRightWidth, 79);
-  AddCheckBox(group, "Multiplication", &Settings::Multiplication, "Multiplication", 0);
-  AddCheckBox(group, "Division", &Settings::Division, "Division", 18);
+  // Which operations are allowed decides which answer ranges can be kept to.
+  for (QCheckBox* operation :
+       {AddCheckBox(group, "Multiplication", &Settings::Multiplication, "Multiplication", 0),
+        AddCheckBox(group, "Division", &Settings::Division, "Division", 18)})
+    connect(operation, &QCheckBox::toggled, this, &Tfo::ShowRangeInUse);
   Negatives = AddCheckBox(group, "Negatives", &Settings::Negatives, "Allow Negative Integers", 36);
   // The board draws no number below 1, so there is nothing for this to switch on yet.
   Negatives->setToolTip("Not available yet: the board shows positive numbers only.");
@@ -203,27 +231,54 @@ void Tfo::BuildTunnelOptions(QWidget* page) {
   MarkEntrance->hide();
 }
 
+// The range sits right of the Font button, which leaves room under it for two lines that tell
+// when the game cannot keep to the range as set.
 void Tfo::BuildAnswerRange(QWidget* page) {
+  constexpr int kRowY = 304;
+  constexpr int kRight = kRightColumn + kRightWidth + 7;
   minAnswer = new QSpinBox(page);
   minAnswer->setObjectName("minAnswer");
   minAnswer->setAccessibleName("Lowest answer");
-  minAnswer->setGeometry(228, 320, 40, 21);
   minAnswer->setRange(1, 20);
-  connect(minAnswer, &QSpinBox::valueChanged, this,
-          [this](int value) { settings_.minAnswer = value; });
-  // Right-aligned against its spin box, so a wider substitute font grows it to the left.
-  QLabel* range = AddLabel(page, "Answer Range:", QRect(137, 323, 89, kLabelHeight));
-  range->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  range->setBuddy(minAnswer);
-
-  // Any whole number is kept: the game itself decides what a highest answer below 1 means.
+  connect(minAnswer, &QSpinBox::valueChanged, this, [this](int value) {
+    settings_.minAnswer = value;
+    ShowRangeInUse();
+  });
+  // Any whole number is kept: the game itself decides what it can use.
   maxAnswer = new QSpinBox(page);
   maxAnswer->setObjectName("maxAnswer");
   maxAnswer->setAccessibleName("Highest answer");
-  maxAnswer->setGeometry(270, 320, 44, 21);
   maxAnswer->setRange(INT_MIN, INT_MAX);
-  connect(maxAnswer, &QSpinBox::valueChanged, this,
-          [this](int value) { settings_.maxAnswer = value; });
+  connect(maxAnswer, &QSpinBox::valueChanged, this, [this](int value) {
+    settings_.maxAnswer = value;
+    ShowRangeInUse();
+  });
+  // Wide enough for every whole number it takes, whatever the font.
+  const int maxWidth = std::max(44, maxAnswer->sizeHint().width());
+  maxAnswer->setGeometry(kRight - maxWidth, kRowY, maxWidth, 21);
+  minAnswer->setGeometry(maxAnswer->x() - 38, kRowY, 36, 21);
+
+  // Right-aligned against its spin box, so a wider substitute font grows it to the left.
+  const int labelLeft = kLeftColumn + kButtonWidth + 2;
+  QLabel* range = AddLabel(
+      page,
+      "Answer Range:", QRect(labelLeft, kRowY + 3, minAnswer->x() - 2 - labelLeft, kLabelHeight));
+  range->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  range->setBuddy(minAnswer);
+
+  rangeInUse_ = AddLabel(page, {}, QRect(kLeftColumn, kRowY + 26, kRight - kLeftColumn, 30));
+  rangeInUse_->setObjectName("rangeInUse");
+  rangeInUse_->setWordWrap(true);
+  rangeInUse_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette palette = rangeInUse_->palette();
+  palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+  rangeInUse_->setPalette(palette);
+}
+
+void Tfo::ShowRangeInUse() {
+  const QString reason = QString::fromStdString(AnswerRangeInUse(settings_).reason);
+  if (rangeInUse_->text() != reason) rangeInUse_->setText(reason);
+  rangeInUse_->setVisible(!reason.isEmpty());
 }
 
 void Tfo::BuildButtons(QWidget* tabs) {
@@ -267,6 +322,7 @@ void Tfo::ShowSettings() {
   const QSignalBlocker quietMax(maxAnswer);
   minAnswer->setValue(settings_.minAnswer);
   maxAnswer->setValue(settings_.maxAnswer);
+  ShowRangeInUse();
 }
 
 void Tfo::UserLevelChange(int index) {

@@ -15,6 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QShowEvent;
 class QSlider;
@@ -68,6 +69,8 @@ class Tfo : public QDialog {
   void BuildNumberOptions(QWidget* page);
   void BuildTunnelOptions(QWidget* page);
   void BuildAnswerRange(QWidget* page);
+  // Under the answer range: why the next game uses another range, and which; hidden when none.
+  void ShowRangeInUse();
   void BuildButtons(QWidget* tabs);
   QCheckBox* AddCheckBox(QGroupBox* group, const char* name, bool Settings::*setting,
                          const char* caption, int y);
@@ -88,6 +91,7 @@ class Tfo : public QDialog {
   QCheckBox* MarkEntrance = nullptr;
   QSpinBox* minAnswer = nullptr;
   QSpinBox* maxAnswer = nullptr;
+  QLabel* rangeInUse_ = nullptr;
   QPushButton* bNewWords = nullptr;
 
   // The controls that mirror one field of the record each, for ShowSettings.
