@@ -42,7 +42,7 @@ Timing Measure(Shape shape, int length, int subTunnels, int seeds) {
     sb::SeedRandom(static_cast<std::uint64_t>(seed));
     board.SetSize(shape.width, shape.height);
     const auto start = std::chrono::steady_clock::now();
-    sb::BuildMaze(board, settings, presentation);
+    sb::BuildMaze(board, settings, presentation.Hooks());
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     ms.push_back(took.count());
   }

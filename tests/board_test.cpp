@@ -104,23 +104,26 @@ TEST_F(BoardTest, FollowLink) {
 }
 
 TEST_F(BoardTest, NextMarkedNeighbourOrderAndMargin) {
-  // Up, right, down, left: each marked neighbour wins over the ones after it.
+  // Up, right, down, left: each marked neighbour wins over the ones after it, until the walk has
+  // been through it.
   for (Pos p : {Pos{5, 4}, Pos{6, 5}, Pos{5, 6}, Pos{4, 5}})
     board.at(p).marked = true;
-  EXPECT_EQ(board.NextMarkedNeighbour(5, 5), (Pos{5, 4}));
-  EXPECT_TRUE(board.at(5, 5).visited);
-  board.at(5, 4).visited = true;
-  EXPECT_EQ(board.NextMarkedNeighbour(5, 5), (Pos{6, 5}));
-  board.at(6, 5).visited = true;
-  board.at(5, 6).visited = true;
-  EXPECT_EQ(board.NextMarkedNeighbour(5, 5), (Pos{4, 5}));
-  board.at(4, 5).visited = true;
-  EXPECT_EQ(board.NextMarkedNeighbour(5, 5).col, -1);
+  WalkedCells walked;
+  EXPECT_EQ(board.NextMarkedNeighbour({5, 5}, walked), (Pos{5, 4}));
+  EXPECT_TRUE(walked.Has({5, 5}));
+  walked.Add({5, 4});
+  EXPECT_EQ(board.NextMarkedNeighbour({5, 5}, walked), (Pos{6, 5}));
+  walked.Add({6, 5});
+  walked.Add({5, 6});
+  EXPECT_EQ(board.NextMarkedNeighbour({5, 5}, walked), (Pos{4, 5}));
+  walked.Add({4, 5});
+  EXPECT_EQ(board.NextMarkedNeighbour({5, 5}, walked).col, -1);
   // On the last column the empty margin is never stepped into.
   board.at(25, 8).marked = true;
-  EXPECT_EQ(board.NextMarkedNeighbour(25, 8).col, -1);
-  board.ClearVisited();
-  EXPECT_FALSE(board.at(5, 5).visited);
+  EXPECT_EQ(board.NextMarkedNeighbour({25, 8}, walked).col, -1);
+  // Another walk starts afresh.
+  WalkedCells other;
+  EXPECT_EQ(board.NextMarkedNeighbour({5, 5}, other), (Pos{5, 4}));
 }
 
 TEST_F(BoardTest, FindTunnelStepAndCheckTunnelLinks) {

@@ -42,7 +42,7 @@ TEST_P(BulkGeneration, EveryMazeKeepsTheRules) {
       for (int i = 0; i < kSeeds; ++i) {
         SeedRandom(++seed);
         board.SetSize(shape.width, shape.height);
-        BuildMaze(board, settings, presentation);
+        BuildMaze(board, settings, presentation.Hooks());
         const std::string where =
             "seed " + std::to_string(seed) + " sub " + std::to_string(subTunnels);
         ASSERT_EQ(test::TunnelProblems(board), std::vector<std::string>{}) << where;
@@ -98,7 +98,7 @@ TEST(ExtremeSettings, EveryBuildEndsWithASoundBoard) {
       for (int seed = 1; seed <= 25; ++seed) {
         SeedRandom(seed);
         board.SetSize(25, 16);
-        BuildMaze(board, settings, presentation);
+        BuildMaze(board, settings, presentation.Hooks());
         const std::string where = "min " + std::to_string(min) + " max " + std::to_string(max);
         ASSERT_EQ(test::TunnelProblems(board), std::vector<std::string>{}) << where;
         ASSERT_EQ(test::EquationProblems(board, settings, true), std::vector<std::string>{})

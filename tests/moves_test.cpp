@@ -35,7 +35,7 @@ TEST_F(MovesTest, EquationLabelsAndScores) {
     EXPECT_EQ(game.controls().lEquation, c.label);
     EXPECT_EQ(Score(), c.c);
     EXPECT_EQ(game.controls().Counter, ScoreCaption(c.c, game.board().maxScore));
-    EXPECT_EQ(ui.cues, std::vector<std::string>{"OK"});
+    EXPECT_EQ(CueNames(ui.cues), std::vector<std::string>{"OK"});
     EXPECT_EQ(
         game.state().guidanceText,
         "Continue by building next equation starting from last answer " + std::to_string(c.c));
@@ -66,7 +66,7 @@ TEST_F(MovesTest, WrongAnswerCostsByHandicapThenGoesBack) {
     EXPECT_EQ(Tail(), tunnel[3]);  // the wrong answer was taken back
     EXPECT_FALSE(At(tunnel[4]).marked);
     EXPECT_EQ(At(tunnel[4]).colour, kWhite);
-    EXPECT_EQ(ui.cues, (std::vector<std::string>{"OK", "Wrong"}));
+    EXPECT_EQ(CueNames(ui.cues), (std::vector<std::string>{"OK", "Wrong"}));
     EXPECT_EQ(game.state().guidanceText, "Use [Go Back] to correct equation");
     EXPECT_TRUE(game.controls().xGame);
   }

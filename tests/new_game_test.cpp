@@ -29,7 +29,7 @@ TEST_F(GameTest, NewGameSetsEverythingUp) {
   EXPECT_LE(c.mTimer.interval(), 20000);
   EXPECT_EQ(c.mTimer.interval() % 1000, 0);
   EXPECT_EQ(c.gTimer.interval(), 30 * 1000);  // lower penalties: 30 s before the worm
-  EXPECT_EQ(s.wormPhase, 'W');
+  EXPECT_EQ(s.wormPhase, WormPhase::Waiting);
   EXPECT_EQ(s.wormCol, 0);
   EXPECT_EQ(Tail(), Entrance());
   EXPECT_EQ(At(Entrance()).colour, kYellow);
@@ -109,7 +109,7 @@ TEST_F(GameTest, FirstGameOnlyShowsTheHowToBox) {
                 "Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7"});
   game.New1Click();
   EXPECT_EQ(ui.boxes.size(), 1u);
-  EXPECT_EQ(ui.cues, (std::vector<std::string>{"sbStart.mp3", "sbStart.mp3"}));
+  EXPECT_EQ(CueNames(ui.cues), (std::vector<std::string>{"sbStart.mp3", "sbStart.mp3"}));
 }
 
 TEST_F(GameTest, BackgroundSchemesCycle) {

@@ -184,7 +184,7 @@ TEST_F(GameTest, SolveShowsTheTunnelAndEndsTheGame) {
   const Controls& c = game.controls();
   EXPECT_EQ(c.Counter, "0");
   EXPECT_EQ(Score(), 0);
-  EXPECT_EQ(ui.cues.back(), "sbOver.mp3");
+  EXPECT_EQ(ui.cues.back(), Cue::OverClip);
   game.board().ForEachCell([&](int col, int row, const Cell& cell) {
     const bool onTunnel = cell.onTunnel;
     EXPECT_EQ(cell.colour, onTunnel ? kYellow : kGrey) << col << "," << row;
@@ -195,7 +195,7 @@ TEST_F(GameTest, SolveShowsTheTunnelAndEndsTheGame) {
                c.mTimer.enabled());
   EXPECT_EQ(game.state().guidanceText, "");
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "G");
+  EXPECT_EQ(ui.records[0].result, GameResult::GaveUp);
   // Game over: picks and arrows do nothing.
   Pick(tunnel[3]);
   EXPECT_FALSE(game.Press(Key::Down));

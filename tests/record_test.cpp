@@ -130,7 +130,7 @@ TEST_F(RecordTest, EachGameAsItWasPlayed) {
     const std::int64_t won = Score() * 100 / game.board().maxScore;
     const std::string expected =
         Filled(Filled(row.line, "{len}", std::to_string(length)), "{won}", std::to_string(won));
-    EXPECT_EQ(ui.records[0].Line(), "sumburrow," + expected) << row.what;
+    EXPECT_EQ(StatsLine(ui.records[0], "tag"), "tag," + expected) << row.what;
     ui.records.clear();
   }
 }

@@ -12,7 +12,7 @@ using test::GameTest;
 std::vector<std::string> Results(const RecordingPresentation& ui) {
   std::vector<std::string> results;
   for (const GameRecord& record : ui.records)
-    results.push_back(record.result);
+    results.push_back(std::string(1, ResultLetter(record.result)));
   return results;
 }
 
@@ -202,7 +202,7 @@ TEST_F(ReentryTest, EquationsReadWhatTheWormAte) {
   const std::int64_t eaten = At(tunnel[0]).eatenNumber;
   ui.Clear();
   Pick(tunnel[2]);  // the answer of the equation that began on the eaten entrance
-  EXPECT_EQ(ui.cues, std::vector<std::string>{"OK"});
+  EXPECT_EQ(CueNames(ui.cues), std::vector<std::string>{"OK"});
   EXPECT_EQ(Score(), At(tunnel[2]).number - eaten);
   // One cell eaten, an odd number: the whole tunnel still completes.
   PickAll(TunnelSpan(4, tunnel.size() - 1));

@@ -46,12 +46,12 @@ class SoakPresentation : public RecordingPresentation {
     if (text == "Tunnel Complete") ++seen[game].completed;
     RecordingPresentation::FlashMessage(text);
   }
-  void PlayCue(const std::string& name) override {
-    if (name == "sbOver.mp3") ++seen[game].overs;
-    RecordingPresentation::PlayCue(name);
+  void PlayCue(Cue cue) override {
+    if (cue == Cue::OverClip) ++seen[game].overs;
+    RecordingPresentation::PlayCue(cue);
   }
   void RecordGame(const GameRecord& record) override {
-    seen[game].results.push_back(record.result);
+    seen[game].results.push_back(std::string(1, ResultLetter(record.result)));
     RecordingPresentation::RecordGame(record);
   }
 
@@ -270,7 +270,7 @@ class Soak {
     if (!s.gameOver) CheckPath(where);
     for (const GameRecord& record : ui_.records) {
       ++records_;
-      won_ += record.result == "W";
+      won_ += record.result == GameResult::Won;
       ASSERT_TRUE(record.score >= 0 && record.score <= 100);
     }
     ui_.records.clear();

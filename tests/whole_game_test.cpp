@@ -35,18 +35,18 @@ TEST_F(GameTest, WonByFollowingTheTunnel) {
     EXPECT_EQ(Score(), expected);
     EXPECT_EQ(game.controls().Counter, ScoreCaption(expected, game.board().maxScore));
     EXPECT_EQ(ui.flashes, std::vector<std::string>{"Tunnel Complete"});
-    EXPECT_EQ(ui.cues.back(), "sbWon.mp3");
+    EXPECT_EQ(ui.cues.back(), Cue::WonClip);
     EXPECT_EQ(ui.wormSteps, tunnel);  // the worm crawled the tunnel to home
     EXPECT_EQ(game.state().wormCol, -1);
     ASSERT_EQ(ui.records.size(), 1u);
     const GameRecord& record = ui.records[0];
-    EXPECT_EQ(record.result, "W");
+    EXPECT_EQ(record.result, GameResult::Won);
     EXPECT_EQ(record.handicap, -c.handicap);
     EXPECT_EQ(record.score, expected * 100 / game.board().maxScore);
     EXPECT_EQ(record.letters, game.board().tunnelLength);
-    EXPECT_EQ(record.Line(), "sumburrow,W,8," + std::to_string(-c.handicap) + "," +
-                                 std::to_string(record.score) + "," +
-                                 std::to_string(record.letters) + ",n,n,n");
+    EXPECT_EQ(StatsLine(record, "tag"), "tag,W,8," + std::to_string(-c.handicap) + "," +
+                                            std::to_string(record.score) + "," +
+                                            std::to_string(record.letters) + ",n,n,n");
     game.board().ForEachCell([&](int, int, const Cell& cell) {
       EXPECT_EQ(cell.colour, cell.onTunnel ? kYellow : kGrey);
       EXPECT_TRUE(!cell.onTunnel || cell.number == 0);  // all eaten
@@ -101,7 +101,7 @@ TEST_F(GameTest, WonAfterWrongAnswersGoBacksAndClues) {
     charge(n(i));  // the crawl home
   EXPECT_EQ(Score(), expected);
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "W");
+  EXPECT_EQ(ui.records[0].result, GameResult::Won);
 }
 
 TEST_F(GameTest, FollowingTheTunnelAlwaysWinsPastMilestones) {
@@ -115,7 +115,7 @@ TEST_F(GameTest, FollowingTheTunnelAlwaysWinsPastMilestones) {
       besideHome += At(tunnel[tunnel.size() - 2]).IsMilestone();
       PickAll(TunnelSpan(settings.MarkEntrance ? 2 : 1, tunnel.size() - 1));
       ASSERT_EQ(ui.records.size(), 1u) << "length " << length << " seed " << seed;
-      EXPECT_EQ(ui.records[0].result, "W") << "length " << length << " seed " << seed;
+      EXPECT_EQ(ui.records[0].result, GameResult::Won) << "length " << length << " seed " << seed;
     }
   }
   EXPECT_GT(besideHome, 0);
@@ -129,7 +129,7 @@ TEST_F(GameTest, AbandonedGamesAreRecordedOnlyAfterAPick) {
   Pick(tunnel[1]);
   game.New1Click();
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "A");
+  EXPECT_EQ(ui.records[0].result, GameResult::Abandoned);
 }
 
 TEST_F(GameTest, ASecondNewDuringTheBuildDoesNothing) {
@@ -228,7 +228,7 @@ TEST_F(GameTest, ANewGameDuringTheCrawlHomeStopsTheCrawl) {
   EXPECT_EQ(game.controls().Counter, ScoreCaption(0, game.board().maxScore));
   // The won game counts as won, once.
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "W");
+  EXPECT_EQ(ui.records[0].result, GameResult::Won);
 }
 
 TEST_F(GameTest, ANewGameDuringAWrongAnswerFlashLeavesItAlone) {

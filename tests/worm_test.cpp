@@ -20,9 +20,9 @@ TEST_F(GameTest, TheTimedWormIsUnleashedThenEatsThePathAndFails) {
   ui.Clear();
 
   game.gTimerTimer();  // unleashed; the worm does not move yet
-  EXPECT_EQ(ui.cues, std::vector<std::string>{"TimerStart"});
+  EXPECT_EQ(CueNames(ui.cues), std::vector<std::string>{"TimerStart"});
   EXPECT_EQ(ui.flashes, std::vector<std::string>{"Unleashing the worm"});
-  EXPECT_EQ(game.state().wormPhase, 'G');
+  EXPECT_EQ(game.state().wormPhase, WormPhase::Unleashed);
   EXPECT_TRUE(game.state().wormUnleashed);
   EXPECT_FALSE(game.controls().mSolve);
   EXPECT_EQ(game.controls().gTimer.interval(), 7000);
@@ -45,10 +45,10 @@ TEST_F(GameTest, TheTimedWormIsUnleashedThenEatsThePathAndFails) {
   EXPECT_EQ(game.state().wormCol, -1);
   EXPECT_EQ(game.controls().Counter, "0");
   EXPECT_FALSE(game.controls().gTimer.enabled());
-  EXPECT_EQ(ui.cues.back(), "sbOver.mp3");
+  EXPECT_EQ(ui.cues.back(), Cue::OverClip);
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "L");
-  EXPECT_EQ(ui.records[0].timed, "y");
+  EXPECT_EQ(ui.records[0].result, GameResult::Lost);
+  EXPECT_TRUE(ui.records[0].timed);
   EXPECT_EQ(ui.wormSteps, (std::vector<Pos>{Entrance(), tunnel[1], tunnel[2]}));
 }
 
@@ -56,7 +56,7 @@ TEST_F(GameTest, WithoutTimedTheWormTimerNeverRuns) {
   NewGame();
   game.gTimerTimer();
   game.gTimerTimer();
-  EXPECT_EQ(game.state().wormPhase, 'W');
+  EXPECT_EQ(game.state().wormPhase, WormPhase::Waiting);
   EXPECT_TRUE(ui.flashes.empty());
   EXPECT_EQ(game.state().wormCol, 0);
 }
@@ -74,7 +74,7 @@ TEST_F(GameTest, AnUnleashedWormReachingHomeLosesTheGame) {
   EXPECT_EQ(game.state().wormCol, -1);
   EXPECT_EQ(At(tunnel.back()).number, 0);
   ASSERT_EQ(ui.records.size(), 1u);
-  EXPECT_EQ(ui.records[0].result, "L");
+  EXPECT_EQ(ui.records[0].result, GameResult::Lost);
   EXPECT_EQ(game.controls().Counter, "0");
 }
 
@@ -129,7 +129,7 @@ TEST_F(GameTest, TheWormKeepsItsPaceOnTheWindowsTimer) {
   // Out after 20 s at this handicap, then one cell every 7 s along the four path cells.
   EXPECT_EQ(unleashed, std::vector<long>{20000});
   EXPECT_EQ(steps, (std::vector<long>{27000, 34000, 41000, 48000}));
-  EXPECT_EQ(ui.records.back().result, "L");
+  EXPECT_EQ(ui.records.back().result, GameResult::Lost);
 }
 
 TEST_F(GameTest, MorphsChangeOnlyEarthAwayFromThePath) {

@@ -17,6 +17,7 @@
 #include "json.h"
 #include "settings/grade_presets.h"
 #include "settings/settings.h"
+#include "stats/stats_file.h"
 #include "util/random.h"
 
 namespace {
@@ -79,17 +80,21 @@ QJsonObject Report(const std::string& command, const Game& game,
   const sb::GameState& s = game.state();
   const sb::Controls& c = game.controls();
   const sb::Board& board = game.board();
+  // Each record as the nine fields of the line the game writes, tagged with the time now.
+  const std::string now =
+      sb::stats::IsoLocalTime(sb::stats::LocalTime(std::chrono::system_clock::now()));
   QJsonArray records;
-  for (const sb::GameRecord& record : presentation.records)
-    records.append(QJsonArray{
-        QString::fromStdString(record.tag), QString::fromStdString(record.result), record.level,
-        record.handicap, record.score, record.letters, QString::fromStdString(record.definitions),
-        QString::fromStdString(record.locked), QString::fromStdString(record.timed)});
+  for (const sb::GameRecord& record : presentation.records) {
+    QJsonArray fields;
+    for (const QString& field : QString::fromStdString(sb::StatsLine(record, now)).split(','))
+      fields.append(field);
+    records.append(fields);
+  }
   QJsonObject report{
       {"command", QString::fromStdString(command)},
       {"flashes", Strings(presentation.flashes)},
       {"boxes", Strings(presentation.boxes)},
-      {"cues", Strings(presentation.cues)},
+      {"cues", Strings(sb::CueNames(presentation.cues))},
       {"records", records},
       {"score", static_cast<qint64>(s.score)},
       {"maxScore", static_cast<qint64>(board.maxScore)},

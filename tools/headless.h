@@ -1,46 +1,55 @@
-// A presentation without a window, for the developer tools, the benchmarks and the tests: it
-// draws nothing, takes no time to wait, answers every dialog, and records what the game asked.
+// A window without a window, for the developer tools, the benchmarks and the tests: it draws
+// nothing, takes no time to wait, answers every dialog, and records what the game asked.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/maze.h"
 #include "core/presentation.h"
 
 namespace sb {
 
-class RecordingPresentation : public Presentation {
+// Every waiting call lets "other events" run (onProcessMessages) at least once, as a real window
+// may run an event inside any of them: a flash six times, one after each of its 200 ms steps;
+// every other waiting call once.
+class RecordingPresentation : public Window {
  public:
-  void FormPaint() override { ++formPaints; }
+  // Calls that never wait.
   void DrawBoard() override { ++drawBoards; }
   void DrawClump(int, int, int) override {}
   void EraseCell(int, int) override {}
   void DrawCellNumber(int, int, Colour) override {}
-  void ShowWormStep(int col, int row) override { wormSteps.push_back({col, row}); }
   void HideWorm() override {}
-  // A window flashes for about 1.2 s with messages running; here they run a few times.
-  void FlashMessage(const std::string& text) override;
   void ShowMessagePanel(const std::string& text) override { panels.push_back(text); }
   void HideMessagePanel() override { ++panelsHidden; }
-  void PlayCue(const std::string& name) override { cues.push_back(name); }
+  void PlayCue(Cue cue) override { cues.push_back(cue); }
+  void SetBusyCursor(bool) override {}
+  PictureSize BoardPictureSize() override { return picture; }
+
+  // Waiting calls.
   void ProcessMessages() override;
   void Delay(int) override { ProcessMessages(); }
-  void SetBusyCursor(bool) override {}
-  // Message boxes are answered with OK at once.
-  void ShowInformation(const std::string& text) override { boxes.push_back(text); }
-  bool ShowOptionsDialog() override { return optionsStartNewGame; }
-  void OpenHelp() override { ++helpOpened; }
-  void ShowDiagnostic(const std::string& text) override { diagnostics.push_back(text); }
-  void RecordGame(const GameRecord& record) override { records.push_back(record); }
-  PictureSize BoardPictureSize() override { return picture; }
+  void FlashMessage(const std::string& text) override;
+  void ShowWormStep(int col, int row) override;
+  void FormPaint() override;
+  // Message boxes are answered with OK, the options dialog as optionsStartNewGame says.
+  void ShowInformation(const std::string& text) override;
+  bool ShowOptionsDialog() override;
+  void OpenHelp() override;
+  void ShowDiagnostic(const std::string& text) override;
+  void RecordGame(const GameRecord& record) override;
+
+  // The maze build's calls, made on this recorder.
+  BuildHooks Hooks();
 
   // Forgets what was recorded (not the settings below).
   void Clear();
 
   std::vector<std::string> flashes;
   std::vector<std::string> boxes;
-  std::vector<std::string> cues;
+  std::vector<Cue> cues;
   std::vector<std::string> diagnostics;
   std::vector<GameRecord> records;
   std::vector<Pos> wormSteps;
@@ -53,12 +62,15 @@ class RecordingPresentation : public Presentation {
 
   PictureSize picture{1190, 700};
   bool optionsStartNewGame = false;
-  // Runs inside "let pending messages run", where a window would run other handlers; not
-  // nested inside itself.
+  // Runs inside every waiting call, where a window would run other handlers; not nested inside
+  // itself.
   std::function<void()> onProcessMessages;
 
  private:
   bool pumping_ = false;
 };
+
+// The names of the cues, for reports.
+std::vector<std::string> CueNames(const std::vector<Cue>& cues);
 
 }  // namespace sb

@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     sb::SeedRandom(static_cast<std::uint64_t>(seed));
     board.SetSize(options.width, options.height);
     const auto started = std::chrono::steady_clock::now();
-    sb::BuildMaze(board, options.settings, presentation);
+    sb::BuildMaze(board, options.settings);
     const auto took = std::chrono::steady_clock::now() - started;
 
     QJsonObject maze = sb::MazeToJson(board);

@@ -135,7 +135,7 @@ std::unique_ptr<sb::SoundPlayer> MakePlayer(const std::filesystem::path& folder)
 }
 
 // The window thread's time in PlayCue, with the given pause between calls.
-void TimeCalls(sb::SoundPlayer& player, const std::string& cue, int rounds, int gapMs) {
+void TimeCalls(sb::SoundPlayer& player, sb::Cue cue, int rounds, int gapMs) {
   std::vector<double> times;
   for (int i = 0; i < rounds; ++i) {
     const auto start = Clock::now();
@@ -143,13 +143,13 @@ void TimeCalls(sb::SoundPlayer& player, const std::string& cue, int rounds, int 
     times.push_back(Milliseconds(Clock::now() - start));
     Wait(gapMs);
   }
-  PrintStats("PlayCue(\"" + cue + "\") returns in", times, "ms");
+  PrintStats("PlayCue(\"" + std::string(sb::SoundOf(cue).name) + "\") returns in", times, "ms");
 }
 
 void TimeAllCues(sb::SoundPlayer& player, int rounds) {
-  for (const char* cue : {"OK", "Wrong"})
+  for (const sb::Cue cue : {sb::Cue::OK, sb::Cue::Wrong})
     TimeCalls(player, cue, rounds, 100);
-  for (const char* cue : {"sbStart.mp3", "sbWon.mp3"})
+  for (const sb::Cue cue : {sb::Cue::StartClip, sb::Cue::WonClip})
     TimeCalls(player, cue, rounds, 300);
 }
 
@@ -175,7 +175,7 @@ std::vector<double> EffectLatencies(sb::SoundPlayer& player, MonitorRecorder& re
     Wait(quietMs);
     recorder.Arm();
     const auto start = Clock::now();
-    player.PlayCue("OK");
+    player.PlayCue(sb::Cue::OK);
     for (int waited = 0; waited < 1000 && !recorder.FirstSound(); waited += 1)
       Wait(1);
     if (recorder.FirstSound()) latencies.push_back(Milliseconds(*recorder.FirstSound() - start));
@@ -190,7 +190,7 @@ void ClipHeard(sb::SoundPlayer& player, MonitorRecorder& recorder, double full, 
   for (int i = 0; i < rounds; ++i) {
     Wait(5000);
     recorder.Arm();
-    player.PlayCue("sbStart.mp3");
+    player.PlayCue(sb::Cue::StartClip);
     Wait(static_cast<int>(full * 1000) + 1500);
     heard.push_back(SoundSpan(recorder.Samples()));
   }
@@ -226,9 +226,9 @@ int Fault(const std::filesystem::path& folder, int rounds, const std::string& co
     std::printf("no audio output: nothing to measure\n");
     return 1;
   }
-  player->PlayCue("sbStart.mp3");
+  player->PlayCue(sb::Cue::StartClip);
   Wait(300);
-  player->PlayCue("OK");
+  player->PlayCue(sb::Cue::OK);
   Wait(200);
   if (std::system(command.c_str()) != 0) std::printf("the fault command failed\n");
   Wait(300);

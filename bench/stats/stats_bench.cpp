@@ -50,16 +50,16 @@ void Print(const char* what, Timing t) {
 // Games as a class plays them: grades 1 to 8 (some without a preset), every handicap, tunnels of
 // 7 to 133 cells, most games won, some timed.
 sb::GameRecord RandomGame() {
-  static const char* const kResults[] = {"W", "W", "W", "G", "L", "A"};
+  static constexpr sb::GameResult kResults[] = {sb::GameResult::Won,  sb::GameResult::Won,
+                                                sb::GameResult::Won,  sb::GameResult::GaveUp,
+                                                sb::GameResult::Lost, sb::GameResult::Abandoned};
   sb::GameRecord game;
   game.result = kResults[sb::Random(6)];
   game.level = sb::Random(9);
   game.handicap = sb::Random(3) - 1;
-  game.score = game.result == "W" ? 40 + sb::Random(61) : sb::Random(60);
+  game.score = game.result == sb::GameResult::Won ? 40 + sb::Random(61) : sb::Random(60);
   game.letters = 7 + sb::Random(127);
-  game.definitions = "n";
-  game.locked = "n";
-  game.timed = sb::Random(4) == 0 ? "y" : "n";
+  game.timed = sb::Random(4) == 0;
   return game;
 }
 
@@ -67,9 +67,10 @@ std::filesystem::path WriteFile(int records) {
   const auto file = std::filesystem::temp_directory_path() / "sumburrow-bench-stats.sb";
   sb::SeedRandom(7);
   std::string text;
-  std::tm ended = sb::stats::LocalTime(std::chrono::system_clock::now());
+  const std::string ended =
+      sb::stats::IsoLocalTime(sb::stats::LocalTime(std::chrono::system_clock::now()));
   for (int i = 0; i < records; ++i)
-    text += sb::stats::FormatStatsLine(RandomGame(), ended) + "\n";
+    text += sb::StatsLine(RandomGame(), ended) + "\n";
   std::ofstream(file, std::ios::binary) << text;
   return file;
 }

@@ -93,12 +93,11 @@ Pos Board::FollowLink(int col, int row) const {
   return next;
 }
 
-Pos Board::NextMarkedNeighbour(int col, int row) {
-  at(col, row).visited = true;
+Pos Board::NextMarkedNeighbour(Pos cell, WalkedCells& walked) const {
+  walked.Add(cell);
   for (int dir : {kUp, kRight, kDown, kLeft}) {
-    const Pos next = Moved(col, row, dir);
-    const Cell& cell = at(next.col, next.row);
-    if (cell.marked && !cell.visited) return next;
+    const Pos next = Moved(cell.col, cell.row, dir);
+    if (at(next.col, next.row).marked && !walked.Has(next)) return next;
   }
   return {-1, 0};
 }
@@ -167,12 +166,6 @@ std::vector<Pos> Board::TunnelCells() const {
     cell = FollowLink(cell);
   }
   return cells;
-}
-
-void Board::ClearVisited() {
-  for (auto& column : cells_)
-    for (Cell& cell : column)
-      cell.visited = false;
 }
 
 }  // namespace sb

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -52,7 +53,6 @@ struct Cell {
   bool homeFlag = false;
   bool onTunnel = false;       // part of the carved main tunnel
   bool marked = false;         // part of the player's path
-  bool visited = false;        // scratch flag of the walks
   bool jointFlag = false;      // ends one equation and starts the next
   std::array<bool, 4> link{};  // link[d]: the next tunnel cell lies in direction d
   Colour colour = kWhite;
@@ -66,6 +66,8 @@ struct Cell {
   bool ShowsPath() const { return colour == kYellow || (colour == kLime && marked); }
   void ClearLinks() { link = {}; }
 };
+
+class WalkedCells;
 
 class Board {
  public:
@@ -130,9 +132,9 @@ class Board {
   // The next tunnel cell, or (0, 0).
   Pos FollowLink(int col, int row) const;
   Pos FollowLink(Pos p) const { return FollowLink(p.col, p.row); }
-  // Marks (col, row) visited; the first marked, unvisited neighbour (up, right, down, left), or
-  // column -1.
-  Pos NextMarkedNeighbour(int col, int row);
+  // Adds (col, row) to the walk; the first marked neighbour (up, right, down, left) the walk has
+  // not been through, or column -1.
+  Pos NextMarkedNeighbour(Pos cell, WalkedCells& walked) const;
   // Walks the tunnel for its "multiple links" diagnostics only.
   void CheckTunnelLinks() const;
   // The tunnel cell at position n (the entrance for n <= 0, home for tunnelLength); column 0
@@ -145,14 +147,30 @@ class Board {
   // The tunnel cells in link order from the entrance, up to home or the first missing link.
   std::vector<Pos> TunnelCells() const;
 
-  // Clears the visited flag of every slot.
-  void ClearVisited();
-
  private:
   Pos Moved(int col, int row, int dir) const;
 
   std::array<std::array<Cell, kStoreSize>, kStoreSize> cells_{};
   Cell scratch_{};
+};
+
+// The cells one walk along the path has been through. Each walk keeps its own, so no other walk
+// (run by an event while a command waits) can disturb it.
+class WalkedCells {
+ public:
+  void Add(Pos p) {
+    if (Stored(p)) cells_.set(Index(p));
+  }
+  bool Has(Pos p) const { return Stored(p) && cells_.test(Index(p)); }
+
+ private:
+  static bool Stored(Pos p) {
+    return p.col >= 0 && p.col < Board::kStoreSize && p.row >= 0 && p.row < Board::kStoreSize;
+  }
+  static std::size_t Index(Pos p) {
+    return static_cast<std::size_t>(p.col * Board::kStoreSize + p.row);
+  }
+  std::bitset<Board::kStoreSize * Board::kStoreSize> cells_;
 };
 
 }  // namespace sb

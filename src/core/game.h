@@ -1,12 +1,15 @@
 // The game: one board and its state, the commands and timer events of the main window, and the
 // visible state of the controls they switch. Everything runs on the window's thread; waits let
-// other events run inside a command, so commands guard themselves by switching controls off.
+// other events run inside a command, so commands guard themselves by switching controls off and
+// by looking, after every wait, whether their game is still the one being played.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "core/board.h"
+#include "core/game_record.h"
 #include "core/presentation.h"
 #include "settings/settings.h"
 
@@ -74,6 +77,8 @@ struct Controls {
   TimerState bTimer{100};    // the banner ticker
 };
 
+enum class WormPhase { Waiting, Unleashed };
+
 struct GameState {
   Board board;
   std::uint16_t cellSize = 0;
@@ -97,12 +102,12 @@ struct GameState {
   int prevWormCol = 0;
   int prevWormRow = 0;
   bool wormUnleashed = false;
-  char wormPhase = 'W';  // 'W' waiting, 'G' unleashed
+  WormPhase wormPhase = WormPhase::Waiting;
   std::uint16_t bannerMessage = 0;
   // The game has ended (won, given up or lost; also before the first game): nothing but its
   // winning crawl changes the board or the score any more.
   bool gameOver = true;
-  char result = 0;  // how it ended: 'W' won, 'G' given up, 'L' lost to the worm; 0 still playing
+  GameResult result = GameResult::Playing;  // how it ended
 };
 
 enum class Key { Left, Right, Up, Down, Enter, Space, Backspace, F1, F2, F4, F7, F11, F12, Other };
@@ -111,7 +116,7 @@ enum class MenuItem { Game1, mGoBack, mClue, mSolve, mGoHome, mSettings, Banner,
 
 class Game {
  public:
-  Game(Settings& settings, Presentation& presentation);
+  Game(Settings& settings, Window& window);
 
   const GameState& state() const { return s_; }
   const Controls& controls() const { return c_; }
@@ -163,6 +168,53 @@ class Game {
   void Contents1Click();
 
  private:
+  // What became of the game while a command waited.
+  struct [[nodiscard]] Resumed {
+    bool sameGame;  // no new game began meanwhile
+    bool live;      // the same game, and it has not ended: the command may carry on
+  };
+  // Whether the board takes picks while a wait lets other events run.
+  enum class Picks {
+    Keep,  // as it is
+    Hold,  // not during the wait; afterwards it gets its state back, if the game is still live
+  };
+
+  // The one door to the window's waiting calls: nothing else in the rules holds them.
+  class WaitGate {
+   public:
+    WaitGate(Game& game, Waits& waits) : game_(game), waits_(waits) {}
+
+    // Runs call(waits), during which other events may run, and tells what became of the game.
+    template <typename Call>
+    Resumed Wait(Call&& call, Picks picks = Picks::Keep) {
+      const unsigned generation = game_.generation_;
+      const bool tookPicks = game_.c_.xGame;
+      if (picks == Picks::Hold) game_.c_.xGame = false;
+      std::forward<Call>(call)(waits_);
+      const Resumed resumed{game_.generation_ == generation,
+                            game_.generation_ == generation && !game_.s_.gameOver};
+      if (picks == Picks::Hold && resumed.live) game_.c_.xGame = tookPicks;
+      return resumed;
+    }
+
+   private:
+    Game& game_;
+    Waits& waits_;
+  };
+
+  // The waits of the rules, each through the gate.
+  Resumed LetMessagesRun();
+  // What a command that made no wait finds.
+  Resumed NoWait() const { return {true, !s_.gameOver}; }
+  Resumed Pause(int ms);
+  // The board takes no picks while the message flashes.
+  Resumed Flash(const std::string& text);
+  // A refusal's message, which ends the command that showed it.
+  void Refuse(const std::string& text);
+  Resumed PaintBackground();
+  Resumed Inform(const std::string& text);
+  Resumed HandOver(const GameRecord& record);
+
   // New game steps.
   void SizeBoard();
   void NextBackgroundScheme();
@@ -178,40 +230,36 @@ class Game {
   Trace TracePath(Pos picked) const;
   void AcceptPick(Pos picked, const Trace& trace);
   void StartPathAt(Pos cell);
-  void CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c);
-  void WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c);
+  Resumed CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c);
+  Resumed WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c);
   std::string Suggestion(std::int64_t a, std::int64_t b);
-  bool TunnelComplete();
+  bool TunnelComplete() const;
   void CompleteTunnel();
   void ShowTunnel(bool markPath);
 
   // The path commands themselves, also run by picks, wrong answers, clues and the worm.
-  void GoBack();
+  Resumed GoBack();
   void GoHome();
   void Clue();
   void Solve(bool wormFailed);
   void EndAttempt();
-  void ShowNoticePanel(const std::string& text, Colour colour);
+  Resumed ShowNoticePanel(const std::string& text, Colour colour);
 
   // The worm.
-  void WormStep();
+  Resumed WormStep();
 
-  // The score: a charge or a gain of 0 changes nothing; only a reset sets it to 0.
-  void ResetScore();
-  void EndGame(char result);
+  // The score: a charge or a gain of 0 changes nothing; only a reset sets it to 0. The Counter
+  // repaints at once, letting messages run.
+  Resumed ChangeScore(std::int64_t delta);
+  Resumed ResetScore();
+  void EndGame(GameResult result);
   // The statistics record: what the game is played with, fixed as it starts, and the line handed
   // over once it ends.
   void OpenRecord();
-  void Record(char result);
-  void Flash(const std::string& text);
+  Resumed Record(GameResult result);
   void RedrawCell(Pos cell, Colour colour);
   int Handicap() const;
   void Diagnostic(const std::string& text);
-  // Lets messages run; false when a new game began meanwhile, so the caller must stop.
-  bool LetMessagesRun();
-  bool SameGame(unsigned generation) const { return generation == generation_; }
-  // The same game, still being played: a command that waited carries on only while this holds.
-  bool Live(unsigned generation) const { return SameGame(generation) && !s_.gameOver; }
   // Whether a path command may start now: no other command running, a game in play.
   bool PathCommandsOpen() const { return running_ == 0 && !s_.settingUp && !s_.gameOver; }
 
@@ -229,7 +277,8 @@ class Game {
   };
 
   Settings& settings_;
-  Presentation& presentation_;
+  Presentation& presentation_;  // the calls that never wait
+  WaitGate gate_;               // the calls that do
   GameState s_;
   Controls c_;
   unsigned generation_ = 0;  // counts new games, so long commands notice one began inside them

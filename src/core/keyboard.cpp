@@ -1,5 +1,6 @@
 // Keys and menu commands: the arrows walk the path from its tail, a few keys are served under
 // conditions of their own, and the rest fall through to the menu shortcuts.
+#include <tuple>
 #include <utility>
 
 #include "core/game.h"
@@ -7,7 +8,8 @@
 namespace sb {
 
 bool Game::FormShortCut(Key key) {
-  presentation_.ProcessMessages();
+  // The key's conditions are read once the pending messages have run.
+  std::ignore = LetMessagesRun();
   const bool arrowsWork = !c_.mSettings && c_.xGame;
   Pos cursor{s_.tailCol, s_.tailRow};
   switch (key) {
@@ -93,11 +95,14 @@ bool Game::MenuClick(MenuItem item) {
 }
 
 void Game::Contents1Click() {
-  presentation_.OpenHelp();
+  std::ignore = gate_.Wait([](Waits& w) { w.OpenHelp(); });  // nothing follows
 }
 
 void Game::Options1Click() {
-  if (presentation_.ShowOptionsDialog()) New1Click();
+  bool newGame = false;
+  const Resumed after = gate_.Wait([&](Waits& w) { newGame = w.ShowOptionsDialog(); });
+  // A game begun while the dialog was open is not replaced by another.
+  if (newGame && after.sameGame) New1Click();
 }
 
 }  // namespace sb

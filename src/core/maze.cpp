@@ -38,8 +38,8 @@ int DirectionBetween(Pos from, Pos to) {
 
 class TunnelCarver {
  public:
-  TunnelCarver(Board& board, Presentation& presentation, int target)
-      : board_(board), presentation_(presentation), target_(target) {}
+  TunnelCarver(Board& board, const std::function<void()>& letMessagesRun, int target)
+      : board_(board), letMessagesRun_(letMessagesRun), target_(target) {}
 
   void Carve() {
     Start();
@@ -80,7 +80,7 @@ class TunnelCarver {
   }
 
   void Attempt() {
-    presentation_.ProcessMessages();
+    if (letMessagesRun_) letMessagesRun_();
     ++failures_;
     if (++sinceLonger_ >= kStallAttempts) {
       sinceLonger_ = 0;
@@ -176,7 +176,7 @@ class TunnelCarver {
   }
 
   Board& board_;
-  Presentation& presentation_;
+  const std::function<void()>& letMessagesRun_;
   int target_;
   std::vector<Pos> path_;                 // the tunnel from the entrance; last is the frontier
   std::vector<unsigned char> abandoned_;  // per path cell: directions backed out of, as bits
@@ -321,14 +321,13 @@ std::vector<Pos> BorderSideTunnelStarts(const Board& board) {
   return starts;
 }
 
-void BuildMaze(Board& board, const Settings& settings, Presentation& presentation) {
-  presentation.FormPaint();
+void BuildMaze(Board& board, const Settings& settings, const BuildHooks& hooks) {
   board.ClearBoard();
-  presentation.DrawBoard();
-  presentation.ProcessMessages();
+  if (hooks.showClearedBoard) hooks.showClearedBoard();
+  if (hooks.letMessagesRun) hooks.letMessagesRun();
 
   const int target = TargetLength(settings.tbTunnelLength, board.boardWidth, board.boardHeight);
-  TunnelCarver(board, presentation, target).Carve();
+  TunnelCarver(board, hooks.letMessagesRun, target).Carve();
   NumberTunnel(board, settings);
 
   // An unselected list (-1) counts as None.

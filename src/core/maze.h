@@ -1,10 +1,10 @@
 // Building a new underground: the hidden tunnel, its side tunnels and the decoy earth.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/board.h"
-#include "core/presentation.h"
 #include "settings/settings.h"
 
 namespace sb {
@@ -24,8 +24,15 @@ void CarveSideTunnel(Board& board, const Settings& settings, int col, int row, i
 // nothing within two columns of the entrance.
 std::vector<Pos> BorderSideTunnelStarts(const Board& board);
 
+// What a maze build asks of the window while it works; either may let other events run, and
+// either may be left empty.
+struct BuildHooks {
+  std::function<void()> showClearedBoard;  // the background painted afresh, the empty board drawn
+  std::function<void()> letMessagesRun;    // after every carving attempt
+};
+
 // Carves, numbers and fills a new underground on a board whose size is set. On return the
 // tunnel invariants hold, every used cell has a number and maxScore is set.
-void BuildMaze(Board& board, const Settings& settings, Presentation& presentation);
+void BuildMaze(Board& board, const Settings& settings, const BuildHooks& hooks = {});
 
 }  // namespace sb

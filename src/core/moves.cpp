@@ -1,21 +1,30 @@
 // Picks: extending the player's path, checking every equation it completes, and winning.
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <vector>
 
+#include "core/equation.h"
 #include "core/game.h"
 #include "core/geometry.h"
+#include "core/handicap.h"
 #include "util/random.h"
 
 namespace sb {
 namespace {
 
+const char* const kTimes = "\u00d7";
+const char* const kDivide = "\u00f7";
+
 std::string Equation(std::int64_t a, const char* op, std::int64_t b, std::int64_t c) {
   return std::to_string(a) + op + std::to_string(b) + "=" + std::to_string(c);
 }
 
-const char* const kTimes = "\u00d7";
-const char* const kDivide = "\u00f7";
+// The equation label, without blanks: 10-3=7, 6\u00f71=6.
+std::string EquationLabel(std::int64_t a, Operation op, std::int64_t b, std::int64_t c) {
+  static constexpr const char* kSigns[] = {kTimes, kDivide, "+", "-"};
+  return Equation(a, kSigns[static_cast<int>(op)], b, c);
+}
 
 }  // namespace
 
@@ -43,7 +52,7 @@ void Game::xGameClick(bool mousePick) {
     cell = CellUnderPixel(s_.mouseX, s_.mouseY, s_.cellSize);
   } else if (s_.board.OnBoard(cell.col, cell.row) && s_.board.at(cell).ShowsPath() &&
              !ContinuesPath(cell)) {
-    if (mayGoBack) GoBack();  // a keyboard pick onto the path takes the tail back
+    if (mayGoBack) std::ignore = GoBack();  // a keyboard pick onto the path takes the tail back
     return;
   }
   if (PickIgnored(cell)) return;
@@ -51,12 +60,12 @@ void Game::xGameClick(bool mousePick) {
   Cell& picked = s_.board.at(cell);
   if (s_.tailCol != 0) {
     const int onPath = PathNeighbours(cell);
-    if (picked.colour == kWhite && onPath > 2) return Flash("Can't go there");
+    if (picked.colour == kWhite && onPath > 2) return Refuse("Can't go there");
     if (picked.ShowsPath() && !ContinuesPath(cell)) {
-      if (onPath <= 1 && mayGoBack) GoBack();  // the tail: take it back
+      if (onPath <= 1 && mayGoBack) std::ignore = GoBack();  // the tail: take it back
       return;
     }
-    if (onPath == 0) return Flash("Number not adjacent");
+    if (onPath == 0) return Refuse("Number not adjacent");
   }
 
   const Colour before = picked.colour;
@@ -65,7 +74,7 @@ void Game::xGameClick(bool mousePick) {
   if (!trace.found) {
     picked.colour = before;
     picked.marked = false;
-    return Flash(trace.refusal);
+    return Refuse(trace.refusal);
   }
   if (s_.tailCol == 0) StartPathAt(cell);
   AcceptPick(cell, trace);
@@ -146,7 +155,6 @@ void Game::StartPathAt(Pos cell) {
 }
 
 void Game::AcceptPick(Pos cell, const Trace& trace) {
-  const unsigned generation = generation_;
   Cell& picked = s_.board.at(cell);
   presentation_.EraseCell(cell.col, cell.row);
   presentation_.DrawCellNumber(cell.col, cell.row, kYellow);
@@ -160,14 +168,13 @@ void Game::AcceptPick(Pos cell, const Trace& trace) {
   ++acceptedPicks_;
   const std::int64_t c = picked.number;
   if (trace.position % 2 == 1 && trace.position > 2) {
-    CheckEquation(trace.a, trace.b, c);
+    if (!CheckEquation(trace.a, trace.b, c).live) return;
   } else if (trace.position == 1) {
     s_.guidanceText = "Find the next number of the equation starting with " + std::to_string(c);
   } else {
     s_.guidanceText = "Find answer for current equation using " + std::to_string(trace.b) +
                       " and " + std::to_string(c);
   }
-  if (!Live(generation)) return;
   NextBannerMessage();
   if (!TunnelComplete()) {
     c_.mGoHome = true;
@@ -176,38 +183,34 @@ void Game::AcceptPick(Pos cell, const Trace& trace) {
   CompleteTunnel();
 }
 
-void Game::CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
-  // Each test that holds overwrites the label, so the last one shown wins.
-  std::string label;
-  if (c == a * b) label = Equation(a, kTimes, b, c);
-  if (b > 0 && a == c * b) label = Equation(a, kDivide, b, c);
-  if (c == a + b) label = Equation(a, "+", b, c);
-  if (c == a - b) label = Equation(a, "-", b, c);
-  if (label.empty()) return WrongEquation(a, b, c);
-  c_.lEquation = label;
-  const unsigned generation = generation_;
-  AddScore(c);
-  if (!Live(generation)) return;
-  presentation_.PlayCue("OK");
+Game::Resumed Game::CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
+  const std::optional<Operation> shown = ShownOperation(a, b, c);
+  if (!shown) return WrongEquation(a, b, c);
+  c_.lEquation = EquationLabel(a, *shown, b, c);
+  if (const Resumed after = ChangeScore(c); !after.live) return after;
+  presentation_.PlayCue(Cue::OK);
   s_.guidanceText =
       "Continue by building next equation starting from last answer " + std::to_string(c);
+  return NoWait();
 }
 
-void Game::WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
-  static constexpr int kDivisors[] = {5, 3, 2};  // by handicap -1, 0, 1
-  const unsigned generation = generation_;
+Game::Resumed Game::WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c) {
   const Pos answer{s_.tailCol, s_.tailRow};
-  AddScore(-(c / kDivisors[Handicap() + 1]));
-  if (!Live(generation)) return;
+  if (const Resumed after = ChangeScore(-(c / RulesFor(settings_.handicap).wrongDivisor));
+      !after.live)
+    return after;
   c_.xGame = false;
-  presentation_.PlayCue("Wrong");
-  Flash(settings_.FlashInCorrect ? "Incorrect - try: " + Suggestion(a, b) : "Incorrect");
-  if (!Live(generation)) return;
+  presentation_.PlayCue(Cue::Wrong);
+  const std::string text =
+      settings_.FlashInCorrect ? "Incorrect - try: " + Suggestion(a, b) : "Incorrect";
+  if (const Resumed after = Flash(text); !after.live) return after;
   c_.xGame = true;
   // Only the wrong answer is taken back, and only once.
-  if (answer == Pos{s_.tailCol, s_.tailRow}) GoBack();
-  if (!Live(generation)) return;
+  if (answer == Pos{s_.tailCol, s_.tailRow}) {
+    if (const Resumed after = GoBack(); !after.live) return after;
+  }
   s_.guidanceText = "Use [Go Back] to correct equation";
+  return NoWait();
 }
 
 std::string Game::Suggestion(std::int64_t a, std::int64_t b) {
@@ -227,24 +230,24 @@ std::string Game::Suggestion(std::int64_t a, std::int64_t b) {
 // Walks the marked cells from the entrance, reading them three at a time as equations; the
 // tunnel is complete when the walk reaches home through true equations. A cell the worm has
 // eaten still counts with the number it held.
-bool Game::TunnelComplete() {
-  Board& board = s_.board;
-  board.ClearVisited();
+bool Game::TunnelComplete() const {
+  const Board& board = s_.board;
+  WalkedCells walked;
   Pos cell = board.Entrance();
   std::optional<std::int64_t> a;
   std::optional<std::int64_t> b;
-  for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
+  for (int steps = 0; steps < board.boardWidth * board.boardHeight; ++steps) {
     const std::int64_t n = board.at(cell).EquationNumber();
     if (!a) {
       a = n;
     } else if (!b) {
       b = n;
     } else {
-      if (n != *a + *b && n != *a - *b && n != *a * *b && *a != n * *b) return false;
+      if (!IsTrueEquation(*a, *b, n)) return false;
       a = n;
       b.reset();
     }
-    cell = board.NextMarkedNeighbour(cell.col, cell.row);
+    cell = board.NextMarkedNeighbour(cell, walked);
     if (cell.col < 0) return false;
     if (board.at(cell).homeFlag) return true;
   }
@@ -252,44 +255,40 @@ bool Game::TunnelComplete() {
 }
 
 void Game::CompleteTunnel() {
-  const unsigned generation = generation_;
-  EndGame('W');
+  EndGame(GameResult::Won);
   c_.mSettings = true;
   c_.mGame = true;
   c_.xGame = false;
   c_.mTimer.Stop();
   // The game is won from this moment: nothing may take the path back, buy a clue, give up or
-  // let the worm out while the message flashes.
+  // let the worm out while the message flashes. The won game is over, so from here on the crawl
+  // home goes on as long as no new game has begun.
   c_.gTimer.Stop();
   c_.mClue = c_.mSolve = c_.mGoBack = c_.mGoHome = false;
-  Flash("Tunnel Complete");
-  if (!SameGame(generation)) return;
+  if (!Flash("Tunnel Complete").sameGame) return;
   s_.wormUnleashed = false;
   s_.guidanceText.clear();
-  if (!LetMessagesRun()) return;
+  if (!LetMessagesRun().sameGame) return;
 
   s_.board.ForEachCell([](int, int, Cell& cell) { cell.colour = kGrey; });
   ShowTunnel(false);
   c_.pPenalty = false;
   c_.bTimer.Stop();
   presentation_.DrawBoard();
-  s_.board.ClearVisited();
 
   // The worm crawls home along the path, adding every number it eats.
   for (int steps = 0; steps <= s_.board.boardWidth * s_.board.boardHeight; ++steps) {
-    WormStep();
-    if (!SameGame(generation)) return;
-    presentation_.Delay(100 - Random(50));
-    if (!SameGame(generation)) return;
+    if (!WormStep().sameGame) return;
+    if (!Pause(100 - Random(50)).sameGame) return;
     if (s_.wormCol <= 0) break;
   }
 
   c_.gTimer.Stop();
   presentation_.DrawBoard();
-  presentation_.PlayCue("sbWon.mp3");
-  if (!LetMessagesRun()) return;
+  presentation_.PlayCue(Cue::WonClip);
+  if (!LetMessagesRun().sameGame) return;
   c_.LB.clear();
-  Record('W');
+  if (!Record(GameResult::Won).sameGame) return;
   c_.mSettings = true;
   c_.mGame = true;
   NextBannerMessage();

@@ -1,7 +1,9 @@
 // Starting a game: board size, the maze, level parameters, the score counter and the first hint.
 #include <algorithm>
+#include <tuple>
 
 #include "core/game.h"
+#include "core/handicap.h"
 #include "core/maze.h"
 #include "util/files.h"
 #include "util/random.h"
@@ -16,28 +18,14 @@ int BoardWidthForDensity(int tbSize) {
   return kWidths[std::clamp(tbSize, 1, 4) - 1];
 }
 
-struct LevelParameters {
-  int pop;
-  int delay;
-  int clueDivisor;
-};
-
-LevelParameters LevelFor(int handicap) {
-  switch (handicap) {
-    case -1:
-      return {5, 10, 10};
-    case 0:
-      return {7, 20, 8};
-    default:
-      return {10, 30, 6};
-  }
-}
-
 }  // namespace
 
 void Game::New1Click() {
   if (s_.settingUp) return;
   Running running(*this);
+  // From here to the end of the set-up a second New is refused (the last game's record may let
+  // messages run), and the last game's worm, morphs and picks stay off the board being rebuilt.
+  s_.settingUp = true;
   RecordAbandonedGame();
   c_.mSettings = false;
   presentation_.HideWorm();
@@ -47,53 +35,55 @@ void Game::New1Click() {
   c_.mClueCaption = "Clue";
   c_.LB.clear();
 
-  // From here to the end of the set-up a second New is refused, and the last game's worm, morphs
-  // and picks stay off the board being rebuilt.
-  s_.settingUp = true;
   ++generation_;
-  const unsigned generation = generation_;
   s_.gameOver = false;
-  s_.result = 0;
+  s_.result = GameResult::Playing;
   c_.xGame = false;
   c_.gTimer.Stop();
   c_.mTimer.Stop();
   presentation_.SetBusyCursor(true);
-  presentation_.ProcessMessages();
+  // While the game is set up nothing can end or replace it: the waits need no looking after.
+  std::ignore = LetMessagesRun();
   c_.Game1 = false;
   NextBannerMessage();
   c_.LB.clear();
-  presentation_.ProcessMessages();
+  std::ignore = LetMessagesRun();
 
   SizeBoard();
   NextBackgroundScheme();
-  presentation_.FlashMessage("Building the maze");
+  std::ignore = Flash("Building the maze");
   presentation_.ShowMessagePanel("Filling the maze");
-  BuildMaze(s_.board, settings_, presentation_);
+  BuildMaze(s_.board, settings_,
+            {[this] {
+               std::ignore = PaintBackground();
+               presentation_.DrawBoard();
+             },
+             [this] { std::ignore = LetMessagesRun(); }});
   presentation_.HideMessagePanel();
   c_.LB.clear();
-  presentation_.ProcessMessages();
-  presentation_.ProcessMessages();
+  std::ignore = LetMessagesRun();
+  std::ignore = LetMessagesRun();
 
   if (settings_.Milestones) MarkMilestones();
-  presentation_.FormPaint();
+  std::ignore = PaintBackground();
   presentation_.DrawBoard();
-  presentation_.PlayCue("sbStart.mp3");
+  presentation_.PlayCue(Cue::StartClip);
 
   SetLevelParameters();
-  ResetScore();
+  std::ignore = ResetScore();
   c_.LB = std::string(25, ' ') + "Tunnel length is " + std::to_string(s_.board.tunnelLength);
   c_.bTimer.Start();
   if (FileExists(DataPath("k451"))) s_.clueCount = 999;
   c_.mClueCaption = s_.clueCount < 100 ? "Clue (" + std::to_string(s_.clueCount) + ")" : "Clue";
 
-  s_.wormPhase = 'W';
+  s_.wormPhase = WormPhase::Waiting;
   c_.gTimer.SetInterval(s_.delay * 1000);
   c_.CounterColour = kNavy;
   s_.wormCol = s_.wormRow = 0;
   s_.prevWormCol = s_.prevWormRow = 0;
   s_.wormUnleashed = false;
   presentation_.SetBusyCursor(false);
-  presentation_.ProcessMessages();
+  std::ignore = LetMessagesRun();
 
   MarkEntrance();
   c_.Game1 = true;
@@ -112,9 +102,9 @@ void Game::New1Click() {
   c_.mTimer.SetEnabled(settings_.Morphing);
   if (!firstGameShown_) {
     firstGameShown_ = true;
-    presentation_.ShowInformation(
-        "Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7");
-    if (!SameGame(generation)) return;
+    if (!Inform("Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7")
+             .sameGame)
+      return;
   }
   c_.mTimer.SetInterval((Random(20) + 1) * 1000);
   DeleteFileQuietly(DataPath("sb\\saved.game"));
@@ -156,7 +146,7 @@ void Game::MarkMilestones() {
 }
 
 void Game::SetLevelParameters() {
-  const LevelParameters level = LevelFor(Handicap());
+  const HandicapRules& level = RulesFor(settings_.handicap);
   s_.pop = level.pop;
   s_.delay = level.delay;
   s_.clueCount = std::max(2, s_.board.tunnelLength / level.clueDivisor);

@@ -1,7 +1,9 @@
 // Commands on the player's path: go back, go home, clue and solve.
 #include <algorithm>
+#include <tuple>
 
 #include "core/game.h"
+#include "core/handicap.h"
 
 namespace sb {
 namespace {
@@ -13,7 +15,7 @@ constexpr Colour kGreen = 0x008000;
 void Game::mGoBackClick() {
   if (!PathCommandsOpen()) return;
   Running running(*this);
-  GoBack();
+  std::ignore = GoBack();  // nothing follows in this command
 }
 
 void Game::mGoHomeClick() {
@@ -34,13 +36,13 @@ void Game::Solve1Click() {
   Solve(false);
 }
 
-void Game::GoBack() {
+Game::Resumed Game::GoBack() {
   c_.lEquation.clear();
   s_.guidanceText.clear();
   Board& board = s_.board;
   const Pos tail{s_.tailCol, s_.tailRow};
   // The cell before the tail: a yellow neighbour on the path. A milestone is yellow but not on
-  // the path, and home (which a clue may have reached) is never the cell before another.
+  // the path, and home is never the cell before another.
   Pos back{0, 0};
   for (const Pos n : SideNeighbours(tail)) {
     if (!board.OnBoard(n.col, n.row)) continue;
@@ -50,36 +52,32 @@ void Game::GoBack() {
       break;
     }
   }
-  if (back.col == 0) return;  // the path is the entrance alone
+  if (back.col == 0) return NoWait();  // the path is the entrance alone
   Cell& cell = board.at(tail);
-  if (cell.number == 0) return;  // eaten by the worm
+  if (cell.number == 0) return NoWait();  // eaten by the worm
   // The tail moves before the score repaints, so whatever runs meanwhile sees the shorter path.
   s_.tailCol = back.col;
   s_.tailRow = back.row;
-  if (cell.homeFlag) return;  // home keeps its mark: the worm and the win need it
+  if (cell.homeFlag) return NoWait();  // home keeps its mark: the worm and the win need it
   cell.marked = false;
   RedrawCell(tail, kWhite);
-  static constexpr int kDivisors[] = {5, 7, 10};  // by handicap -1, 0, 1
-  AddScore(-(cell.number / kDivisors[Handicap() + 1]));
+  return ChangeScore(-(cell.number / RulesFor(settings_.handicap).goBackDivisor));
 }
 
 void Game::GoHome() {
   Board& board = s_.board;
-  const unsigned generation = generation_;
   if (settings_.MarkEntrance && board.at(board.Entrance()).colour != kYellow)
-    return Flash("Tunnel not started");
+    return Refuse("Tunnel not started");
   Pos cell{0, 0};
   for (int col = 1; col <= board.boardWidth && cell.col == 0; ++col)
     if (board.at(col, 1).ShowsPath()) cell = {col, 1};
-  if (cell.col == 0) return Flash("Tunnel not started");
+  if (cell.col == 0) return Refuse("Tunnel not started");
 
   Pos previous{0, 0};
   for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
     if (!board.at(cell).onTunnel) {
-      Flash("Tunnel off track");
-      if (!Live(generation)) return;
-      Flash(std::to_string(cell.col) + " " + std::to_string(cell.row));
-      if (!Live(generation)) return;
+      if (!Flash("Tunnel off track").live) return;
+      if (!Flash(std::to_string(cell.col) + " " + std::to_string(cell.row)).live) return;
       board.at(cell).colour = kLime;
       return presentation_.DrawBoard();
     }
@@ -92,22 +90,19 @@ void Game::GoHome() {
       }
     }
     if (onward > 1) {
-      Flash("Split in tunnel");
-      if (!Live(generation)) return;
+      if (!Flash("Split in tunnel").live) return;
       board.at(next).colour = kLime;
       return presentation_.DrawBoard();
     }
     if (onward == 0) {
       if (!board.at(cell).homeFlag) {
-        Flash("Tunnel incomplete");
-        if (Live(generation)) presentation_.DrawBoard();
+        if (Flash("Tunnel incomplete").live) presentation_.DrawBoard();
         return;
       }
       // A path the completion check accepts is won here as by the last pick: it reaches home
       // when a clue laid its last cell, which no pick checked.
       if (TunnelComplete()) return CompleteTunnel();
-      Flash("Tunnel complete");
-      if (!Live(generation)) return;
+      if (!Flash("Tunnel complete").live) return;
       presentation_.DrawBoard();
       return EndAttempt();
     }
@@ -119,20 +114,18 @@ void Game::GoHome() {
 // The path reached home but its equations did not hold: the player may go on picking after OK,
 // with the worm, clue and solve stopped.
 void Game::EndAttempt() {
-  const unsigned generation = generation_;
   c_.LB.clear();
-  ShowNoticePanel("Try again", kGreen);
-  if (Live(generation)) StopGame();
+  if (ShowNoticePanel("Try again", kGreen).live) StopGame();
 }
 
 // The panel stays until its OK button (or Enter, or Space); the board takes no picks meanwhile.
-void Game::ShowNoticePanel(const std::string& text, Colour colour) {
+Game::Resumed Game::ShowNoticePanel(const std::string& text, Colour colour) {
   c_.lPenalty = text;
   c_.lPenaltyColour = colour;
   c_.pPenalty = true;
   c_.xGame = false;
-  if (!LetMessagesRun()) return;
-  presentation_.ProcessMessages();
+  if (const Resumed after = LetMessagesRun(); !after.live) return after;
+  return LetMessagesRun();
 }
 
 void Game::pOKClick() {
@@ -143,7 +136,6 @@ void Game::pOKClick() {
 
 void Game::Clue() {
   Board& board = s_.board;
-  const unsigned generation = generation_;
   c_.xGame = false;
   const Pos tail{s_.tailCol, s_.tailRow};
   Pos next = board.FollowLink(tail);
@@ -166,18 +158,15 @@ void Game::Clue() {
   }
   if (next.col <= 0) {
     // The tail is off the tunnel: the clue walks the path back instead.
-    GoBack();
-    if (!Live(generation)) return;
+    if (!GoBack().live) return;
   } else {
     s_.tailCol = next.col;
     s_.tailRow = next.row;
     Cell& cell = board.at(next);
     cell.marked = true;
     RedrawCell(next, kYellow);
-    const std::int64_t n = cell.number;
-    const std::int64_t cost = Handicap() == -1 ? n / 5 : Handicap() == 0 ? n / 7 : n;
-    AddScore(-std::max<std::int64_t>(cost, 5));
-    if (!Live(generation)) return;
+    const std::int64_t cost = cell.number / RulesFor(settings_.handicap).clueCostDivisor;
+    if (!ChangeScore(-std::max<std::int64_t>(cost, 5)).live) return;
   }
   --s_.clueCount;
   c_.mClue = s_.clueCount > 0;
@@ -187,9 +176,9 @@ void Game::Clue() {
 
 void Game::Solve(bool wormFailed) {
   if (s_.settingUp) return;
-  const unsigned generation = generation_;
-  EndGame(wormFailed ? 'L' : 'G');
-  // The board takes no picks from here on: solve lets messages run before it ends the game.
+  EndGame(wormFailed ? GameResult::Lost : GameResult::GaveUp);
+  // The board takes no picks from here on: solve lets messages run before it ends the game. The
+  // game is over, so what follows goes on as long as no new game has begun.
   c_.xGame = false;
   c_.mGame = false;
   c_.mSettings = false;
@@ -198,11 +187,10 @@ void Game::Solve(bool wormFailed) {
   c_.mClue = c_.mSolve = c_.mGoHome = c_.mGoBack = false;
   c_.bTimer.Stop();
   c_.mTimer.Stop();
-  presentation_.PlayCue("sbOver.mp3");
-  if (!LetMessagesRun()) return;
+  presentation_.PlayCue(Cue::OverClip);
+  if (!LetMessagesRun().sameGame) return;
   c_.LB.clear();
-  ResetScore();
-  if (!SameGame(generation)) return;
+  if (!ResetScore().sameGame) return;
   c_.Counter = "0";
 
   Board& board = s_.board;
@@ -214,7 +202,7 @@ void Game::Solve(bool wormFailed) {
   });
   ShowTunnel(true);
   presentation_.DrawBoard();
-  Record(s_.result);
+  if (!Record(s_.result).sameGame) return;
   c_.mGame = true;
   c_.mSettings = true;
   c_.xGame = false;

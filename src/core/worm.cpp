@@ -1,5 +1,6 @@
 // The worm and the morphing numbers: the two game timers and the worm's step.
 #include <cstdlib>
+#include <tuple>
 
 #include "core/game.h"
 #include "core/numbers.h"
@@ -10,84 +11,82 @@ namespace sb {
 void Game::gTimerTimer() {
   if (s_.settingUp || s_.gameOver || !c_.gTimer.enabled()) return;
   Running running(*this);
-  const unsigned generation = generation_;
-  if (s_.wormPhase == 'W') {
-    s_.wormPhase = 'G';
-    presentation_.PlayCue("TimerStart");
-    Flash("Unleashing the worm");
-    if (!Live(generation)) return;
+  if (s_.wormPhase == WormPhase::Waiting) {
+    s_.wormPhase = WormPhase::Unleashed;
+    presentation_.PlayCue(Cue::TimerStart);
+    if (!Flash("Unleashing the worm").live) return;
     c_.mSolve = false;  // a timed game can no longer be given up
     s_.wormUnleashed = true;
     c_.gTimer.SetInterval(s_.pop * 1000);
     return;
   }
-  WormStep();
-  if (!SameGame(generation) || s_.wormCol >= 0) return;
+  if (!WormStep().sameGame || s_.wormCol >= 0) return;
   c_.gTimer.Stop();
   Solve(true);  // the worm has failed to get home: the game is lost
 }
 
 // Moves the worm one cell along the player's path and eats the number there: taken off the
-// score while the worm is unleashed, added to it on the crawl home.
-void Game::WormStep() {
+// score while the worm is unleashed, added to it on the crawl home. The board takes no picks and
+// the worm timer is off while the step waits; both come back at its end unless the game ended.
+Game::Resumed Game::WormStep() {
   Board& board = s_.board;
-  if (s_.wormCol < 0) return;  // already home, or failed
-  const unsigned generation = generation_;
+  if (s_.wormCol < 0) return NoWait();  // already home, or failed
   const bool timerWasOn = c_.gTimer.enabled();
-  const bool boardTookPicks = c_.xGame;
   c_.gTimer.Stop();
-  c_.xGame = false;
-  if (!LetMessagesRun()) return;
+  if (const Resumed after = gate_.Wait([](Waits& w) { w.ProcessMessages(); }, Picks::Hold);
+      !after.sameGame)
+    return after;
   if (s_.wormCol == 0) {
     s_.wormCol = board.entranceCol;
     s_.wormRow = board.entranceRow;
   }
   const Pos worm{s_.wormCol, s_.wormRow};
-  board.ClearVisited();
-  board.at(worm).visited = true;
-  if (s_.prevWormCol > 0) board.at(s_.prevWormCol, s_.prevWormRow).visited = true;
   presentation_.EraseCell(worm.col, worm.row);
-  presentation_.ShowWormStep(worm.col, worm.row);
-  if (!SameGame(generation)) return;
+  if (const Resumed after =
+          gate_.Wait([&](Waits& w) { w.ShowWormStep(worm.col, worm.row); }, Picks::Hold);
+      !after.sameGame)
+    return after;
 
   // The cell is eaten before the score repaints; its equation keeps the number it held.
   Cell& cell = board.at(worm);
   const std::int64_t eaten = cell.number;
   if (eaten != 0) cell.eatenNumber = cell.number;
   cell.number = 0;
-  AddScore(s_.wormUnleashed ? -eaten : eaten);
-  if (!SameGame(generation)) return;
+  const bool tookPicks = c_.xGame;
+  c_.xGame = false;
+  const Resumed ate = ChangeScore(s_.wormUnleashed ? -eaten : eaten);
+  if (!ate.sameGame) return ate;
+  c_.xGame = tookPicks && !s_.gameOver;
   if (cell.homeFlag) {
     s_.wormCol = -1;
-    c_.xGame = boardTookPicks && !s_.gameOver;
-    return;
+    return NoWait();
   }
+  // The worm never turns back: the next marked cell that is neither where it is nor where it was.
+  WalkedCells walked;
+  if (s_.prevWormCol > 0) walked.Add({s_.prevWormCol, s_.prevWormRow});
+  const Pos next = board.NextMarkedNeighbour(worm, walked);
   s_.prevWormCol = worm.col;
   s_.prevWormRow = worm.row;
-  const Pos next = board.NextMarkedNeighbour(worm.col, worm.row);
   if (next.col < 0) {
     s_.wormCol = -1;
     c_.gTimer.Stop();
     c_.xGame = false;
-    if (s_.gameOver) return;  // a crawl home with nowhere to go: the won game stays won
-    EndGame('L');
-    Flash("Failed to get home");
-    if (!SameGame(generation)) return;
-    ResetScore();
-    return;
+    if (s_.gameOver) return NoWait();  // a crawl home with nowhere to go: the won game stays won
+    EndGame(GameResult::Lost);
+    if (const Resumed after = Flash("Failed to get home"); !after.sameGame) return after;
+    return ResetScore();
   }
   s_.wormCol = next.col;
   s_.wormRow = next.row;
-  // Whatever was switched off for the step comes back, unless the game ended meanwhile.
+  // The worm timer comes back, unless the game ended meanwhile.
   c_.gTimer.SetEnabled(timerWasOn && !s_.gameOver);
-  c_.xGame = boardTookPicks && !s_.gameOver;
-  presentation_.ProcessMessages();
+  return gate_.Wait([](Waits& w) { w.ProcessMessages(); }, Picks::Hold);
 }
 
 void Game::mTimerTimer() {
   if (s_.settingUp || s_.gameOver || !c_.mTimer.enabled()) return;
   Running running(*this);
-  if (!LetMessagesRun()) return;
+  if (!LetMessagesRun().live) return;
   Board& board = s_.board;
   if (c_.xGame && !s_.gameOver && board.boardWidth > 0) {
     // Any cell of the earth off the path and away from the tail may change; after many failed

@@ -81,11 +81,4 @@ bool SetSetting(Settings& settings, std::string_view name, std::string_view valu
   return false;
 }
 
-std::vector<std::string> SettingNames() {
-  std::vector<std::string> names;
-  for (const Field& field : kFields)
-    names.emplace_back(field.name);
-  return names;
-}
-
 }  // namespace sb

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace sb {
 
@@ -33,12 +32,15 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
+// The program's own sound volume, 0 .. 65535, for a position of the volume track bar: 1 (loudest,
+// 61440) .. 15 (quietest, 4096); positions beyond are clamped.
+inline int VolumeForPosition(int tbSound) {
+  return (16 - (tbSound < 1 ? 1 : tbSound > 15 ? 15 : tbSound)) * 4096;
+}
+
 // Sets a setting by its name from decimal text ("1"/"0" for yes/no). On failure returns false
 // and explains why in *error; the record is unchanged.
 bool SetSetting(Settings& settings, std::string_view name, std::string_view value,
                 std::string* error);
-
-// The names SetSetting accepts.
-std::vector<std::string> SettingNames();
 
 }  // namespace sb

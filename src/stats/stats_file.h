@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/presentation.h"
+#include "core/game_record.h"
 
 namespace sb::stats {
 
@@ -91,14 +91,10 @@ bool ReadStatsFile(const std::filesystem::path& file, const StatsReader::Sink& s
 std::string IsoLocalTime(const std::tm& local);
 std::tm LocalTime(std::chrono::system_clock::time_point when);
 
-// The line the game writes for a finished game (no line end): field 1 is the time it ended; the
-// text fields lose any comma or line end, so a record is always one line of nine fields.
-std::string FormatStatsLine(const GameRecord& record, const std::tm& endedLocal);
-
-// Appends one record to the file with a single write, creating the file and its folder when
-// missing, and never touching what is already there. A last line torn off by a crash is left as
-// it is and the record starts on a line of its own. Returns an empty text on success, otherwise
-// a sentence for the player saying what went wrong.
+// Appends one record (its line: the time it ended as its tag) to the file with a single write,
+// creating the file and its folder when missing, and never touching what is already there. A last
+// line torn off by a crash is left as it is and the record starts on a line of its own. Returns an
+// empty text on success, otherwise a sentence for the player saying what went wrong.
 [[nodiscard]] std::string Append(
     const std::filesystem::path& file, const GameRecord& record,
     std::chrono::system_clock::time_point ended = std::chrono::system_clock::now());

@@ -12,14 +12,6 @@
 namespace sb::stats {
 namespace {
 
-// Commas and line ends would split the record; the core never sends them, a future caller might.
-std::string OneField(std::string_view text) {
-  std::string field;
-  for (const char c : text)
-    if (c != ',' && c != '\r' && c != '\n') field += c;
-  return field;
-}
-
 std::string Failure(const std::filesystem::path& file, const std::string& reason) {
   return "The game could not be added to the statistics file " + file.string() + ": " + reason +
          ".";
@@ -93,14 +85,6 @@ std::tm LocalTime(std::chrono::system_clock::time_point when) {
   return local;
 }
 
-std::string FormatStatsLine(const GameRecord& record, const std::tm& endedLocal) {
-  return IsoLocalTime(endedLocal) + "," + OneField(record.result) + "," +
-         std::to_string(record.level) + "," + std::to_string(record.handicap) + "," +
-         std::to_string(record.score) + "," + std::to_string(record.letters) + "," +
-         OneField(record.definitions) + "," + OneField(record.locked) + "," +
-         OneField(record.timed);
-}
-
 namespace {
 
 // Appends the record; an empty text on success, otherwise why it failed.
@@ -114,7 +98,7 @@ std::string TryAppend(const std::filesystem::path& file, const GameRecord& recor
   if (fd.get() < 0) return Reason(errno);
   struct stat status {};
   if (::fstat(fd.get(), &status) != 0) return Reason(errno);
-  std::string text = FormatStatsLine(record, LocalTime(ended)) + "\n";
+  std::string text = StatsLine(record, IsoLocalTime(LocalTime(ended))) + "\n";
   if (EndsInsideALine(fd.get(), status.st_size, readable)) text.insert(0, "\n");
   if (const int failed = WriteAll(fd.get(), text)) {
     // A short write (a full disk) would leave half a record: take our part back. If even that

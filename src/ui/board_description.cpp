@@ -20,9 +20,10 @@ std::string BoardDescription(const GameState& state, const Controls& controls) {
   const Board& board = state.board;
   if (board.boardWidth == 0) return "No game yet. Press F2 for a new game.";
   if (state.gameOver) {
-    const std::string how = state.result == 'W'   ? "The tunnel is complete and the worm is home. "
-                            : state.result == 'L' ? "The worm did not get home. "
-                                                  : "The tunnel is shown. ";
+    const std::string how = state.result == GameResult::Won
+                                ? "The tunnel is complete and the worm is home. "
+                            : state.result == GameResult::Lost ? "The worm did not get home. "
+                                                               : "The tunnel is shown. ";
     return "The game is over. " + how + "Score " + controls.Counter + ". Press F2 for a new game.";
   }
   std::string text;

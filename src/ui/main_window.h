@@ -49,7 +49,7 @@ struct MainWindowParts {
   double waitScale = 1.0;  // tests run the game's waits faster
 };
 
-class TfrmMain : public QMainWindow, public Presentation {
+class TfrmMain : public QMainWindow, public Window {
   Q_OBJECT
 
  public:
@@ -73,27 +73,28 @@ class TfrmMain : public QMainWindow, public Presentation {
   // Copies the game's controls onto the widgets and timers, changing only what differs.
   void Mirror();
 
-  // The presentation the game draws and plays through.
-  void FormPaint() override;
+  // What the game asks of the window: calls that never wait...
   void DrawBoard() override;
   void DrawClump(int col, int row, int pass) override;
   void EraseCell(int col, int row) override;
   void DrawCellNumber(int col, int row, Colour colour) override;
-  void ShowWormStep(int col, int row) override;
   void HideWorm() override;
-  void FlashMessage(const std::string& text) override;
   void ShowMessagePanel(const std::string& text) override;
   void HideMessagePanel() override;
-  void PlayCue(const std::string& name) override;
+  void PlayCue(Cue cue) override;
+  void SetBusyCursor(bool busy) override;
+  PictureSize BoardPictureSize() override;
+  // ...and calls during which the window runs other events.
   void ProcessMessages() override;
   void Delay(int ms) override;
-  void SetBusyCursor(bool busy) override;
+  void FlashMessage(const std::string& text) override;
+  void ShowWormStep(int col, int row) override;
+  void FormPaint() override;
   void ShowInformation(const std::string& text) override;
   bool ShowOptionsDialog() override;
   void OpenHelp() override;
   void ShowDiagnostic(const std::string& text) override;
   void RecordGame(const GameRecord& record) override;
-  PictureSize BoardPictureSize() override;
 
  signals:
   // A message flashed over the board (screen readers announce it).

@@ -255,9 +255,9 @@ void TfrmMain::ShowWormStep(int col, int row) {
   if (cell.homeFlag || s.wormUnleashed) boardView_->ShowSprite(sprites_.Sprite(direction, 1), home);
 }
 
-void TfrmMain::PlayCue(const std::string& name) {
+void TfrmMain::PlayCue(Cue cue) {
   if (Closing()) return;
-  sound_->PlayCue(name);
+  sound_->PlayCue(cue);
 }
 
 void TfrmMain::SetBusyCursor(bool busy) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "settings/settings.h"
 #include "ui/sound/sdl_sound_backend.h"
 #include "ui/sound/sound_player.h"
 
@@ -40,14 +41,17 @@ bool RunSteps(sb::SoundPlayer& player, int argc, char** argv) {
     } else if (step == "--off" || step == "--on") {
       player.SetSoundOn(step == "--on");
     } else if (step == "--position" && hasValue) {
-      player.SetVolume(sb::SoundPlayer::VolumeForPosition(std::stoi(argv[++i])));
+      player.SetVolume(sb::VolumeForPosition(std::stoi(argv[++i])));
     } else if (step == "--wait" && hasValue) {
       Wait(std::stoi(argv[++i]));
     } else if (step.rfind("--", 0) == 0) {
       std::fprintf(stderr, "sound_harness: unknown step %s\n", step.c_str());
       return false;
+    } else if (const std::optional<sb::Cue> cue = sb::CueNamed(step)) {
+      player.PlayCue(*cue);
     } else {
-      player.PlayCue(step);
+      std::fprintf(stderr, "sound_harness: no cue named %s\n", step.c_str());
+      return false;
     }
   }
   return true;

@@ -117,9 +117,9 @@ std::tm Local(const Date& d) {
   return local;
 }
 
-GameRecord Finished(const std::string& result, int level, int handicap, int score, int letters,
-                    const std::string& timed) {
-  return {"sumburrow", result, level, handicap, score, letters, "n", "n", timed};
+GameRecord Finished(GameResult result, int level, int handicap, int score, int letters,
+                    bool timed) {
+  return {result, level, handicap, score, letters, timed};
 }
 
 TEST(StatsWriter, LineOfAFinishedGame) {
@@ -128,26 +128,31 @@ TEST(StatsWriter, LineOfAFinishedGame) {
     Date ended;
     const char* line;
   } cases[] = {
-      {Finished("W", 3, 0, 85, 24, "y"),
+      {Finished(GameResult::Won, 3, 0, 85, 24, true),
        {2024, 3, 5, 7, 8, 9},
        "2024-03-05T07:08:09,W,3,0,85,24,n,n,y"},
-      {Finished("L", 0, -1, 0, 13, "n"),
+      {Finished(GameResult::Lost, 1, -1, 0, 13, false),
        {2031, 12, 31, 23, 59, 58},
-       "2031-12-31T23:59:58,L,0,-1,0,13,n,n,n"},
-      {Finished("G,\r\n", 8, 1, 100, 133, "y,"),
+       "2031-12-31T23:59:58,L,1,-1,0,13,n,n,n"},
+      {Finished(GameResult::GaveUp, 8, 1, 100, 133, true),
        {2025, 1, 1, 0, 0, 0},
        "2025-01-01T00:00:00,G,8,1,100,133,n,n,y"},
+      {Finished(GameResult::Abandoned, 2, 1, 7, 9, false),
+       {2025, 1, 1, 0, 0, 0},
+       "2025-01-01T00:00:00,A,2,1,7,9,n,n,n"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FormatStatsLine(c.record, Local(c.ended)), c.line);
+    EXPECT_EQ(StatsLine(c.record, IsoLocalTime(Local(c.ended))), c.line);
+  // The tag cannot split the line.
+  EXPECT_EQ(StatsLine(cases[0].record, "a,b\r\nc"), "abc,W,3,0,85,24,n,n,y");
 }
 
 // Whatever the file held before, it stays byte for byte, and the new record is one line after it.
 TEST(StatsWriter, AppendsALineOfItsOwn) {
   ScratchFolder folder;
   const auto when = std::chrono::system_clock::now();
-  const GameRecord record = Finished("W", 3, 0, 85, 24, "y");
-  const std::string line = FormatStatsLine(record, LocalTime(when)) + "\n";
+  const GameRecord record = Finished(GameResult::Won, 3, 0, 85, 24, true);
+  const std::string line = StatsLine(record, IsoLocalTime(LocalTime(when))) + "\n";
   const struct {
     std::string before;
     std::string kept;  // what precedes the new line afterwards
@@ -187,7 +192,7 @@ TEST(StatsWriter, FailureIsToldNotThrown) {
   };
   for (const auto& c : cases) {
     if (c.file == "/dev/full" && !std::filesystem::exists(c.file)) continue;
-    const std::string error = Append(c.file, Finished("W", 1, 0, 50, 10, "n"));
+    const std::string error = Append(c.file, Finished(GameResult::Won, 1, 0, 50, 10, false));
     EXPECT_NE(error.find(c.file.string()), std::string::npos) << error;
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
@@ -215,7 +220,8 @@ TEST(StatsWriter, FallingBack) {
        {blocked.string(), "sub"}},
   };
   for (const auto& c : cases) {
-    const RecordOutcome outcome = Record(c.files, Finished("A", 8, -1, 7, 11, "n"));
+    const RecordOutcome outcome =
+        Record(c.files, Finished(GameResult::Abandoned, 8, -1, 7, 11, false));
     EXPECT_EQ(outcome.where, c.where) << c.files.file;
     EXPECT_EQ(outcome.message.empty(), c.told.empty()) << outcome.message;
     for (const std::string& text : c.told)

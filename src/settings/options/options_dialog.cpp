@@ -331,7 +331,7 @@ void Tfo::UserLevelChange(int index) {
 
 void Tfo::tbSoundChange(int position) {
   settings_.tbSound = position;
-  if (setVolume) setVolume((16 - position) * 4096);
+  if (setVolume) setVolume(VolumeForPosition(position));
 }
 
 void Tfo::Button2Click() {

@@ -10,11 +10,6 @@
 namespace sb {
 namespace {
 
-bool IsEffectCue(std::string_view name) {
-  return std::any_of(kEffectCues.begin(), kEffectCues.end(),
-                     [name](const EffectCue& cue) { return cue.name == name; });
-}
-
 bool IsRegularFile(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
@@ -29,16 +24,6 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
 }
 
 }  // namespace
-
-std::string DescribeSoundProblems(const std::vector<SoundFileProblem>& problems) {
-  if (problems.empty()) return {};
-  std::string text = problems.size() == 1
-                         ? "A sound file could not be loaded, so its sound stays silent:\n"
-                         : "Some sound files could not be loaded, so their sounds stay silent:\n";
-  for (const auto& problem : problems)
-    text += "\n" + problem.file + " (" + problem.reason + ")";
-  return text;
-}
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundBackend> backend, std::filesystem::path soundFolder)
     : backend_(std::move(backend)),
@@ -57,7 +42,8 @@ void SoundPlayer::ClipProblem(const std::filesystem::path& file, const std::stri
 std::vector<SoundFileProblem> SoundPlayer::LoadSoundEffects() {
   if (loaded_) return loadProblems_;
   loaded_ = true;
-  for (const auto& cue : kEffectCues) {
+  for (const CueSound& cue : kCueSounds) {
+    if (!cue.effect) continue;
     const auto path = soundFolder_ / cue.file;
     const std::string shown = "sound/" + std::string(cue.file);
     if (!IsRegularFile(path)) {
@@ -72,18 +58,19 @@ std::vector<SoundFileProblem> SoundPlayer::LoadSoundEffects() {
     std::string fault;
     auto image = ParseWave(std::move(*bytes), fault);
     if (image)
-      images_.emplace(std::string(cue.name), std::move(*image));
+      images_.emplace(cue.cue, std::move(*image));
     else
       loadProblems_.push_back({shown, "damaged: " + fault});
   }
   return loadProblems_;
 }
 
-void SoundPlayer::PlayCue(const std::string& name) {
+void SoundPlayer::PlayCue(Cue cue) {
   if (!soundOn_) return;
   backend_->StopEffect();
-  if (IsEffectCue(name)) {
-    const auto image = images_.find(name);
+  const CueSound& sound = SoundOf(cue);
+  if (sound.effect) {
+    const auto image = images_.find(cue);
     if (image != images_.end()) backend_->PlayEffect(image->second);
     return;
   }
@@ -92,7 +79,7 @@ void SoundPlayer::PlayCue(const std::string& name) {
     clipPlaying_ = false;
   }
   backend_->CloseClip();
-  const auto file = soundFolder_ / name;
+  const auto file = soundFolder_ / sound.file;
   if (!IsRegularFile(file)) return;
   backend_->StartClip(file);
   clipPlaying_ = true;
@@ -100,10 +87,6 @@ void SoundPlayer::PlayCue(const std::string& name) {
 
 void SoundPlayer::SetVolume(int volume) {
   backend_->SetOutputVolume(std::clamp(volume, 0, kMaxVolume));
-}
-
-int SoundPlayer::VolumeForPosition(int position) {
-  return (16 - std::clamp(position, 1, 15)) * 4096;
 }
 
 void SoundPlayer::Shutdown() {

@@ -13,32 +13,17 @@
 #include <utility>
 #include <vector>
 
+#include "core/cues.h"
 #include "ui/sound/sound_backend.h"
 #include "ui/sound/wave_image.h"
 
 namespace sb {
-
-struct EffectCue {
-  std::string_view name;  // as the game asks for it
-  std::string_view file;  // in the sound folder
-};
-
-// In the order they are loaded.
-inline constexpr std::array<EffectCue, 5> kEffectCues{{{"OK", "sbok.wav"},
-                                                       {"Clue", "sbclue.wav"},
-                                                       {"Timer", "sbtimer.wav"},
-                                                       {"TimerStart", "sbtimerstart.wav"},
-                                                       {"Wrong", "sbwrong.wav"}}};
 
 struct SoundFileProblem {
   std::string file;    // "sound/sbok.wav"
   std::string reason;  // "missing", "unreadable", or what is wrong inside it
   bool operator==(const SoundFileProblem&) const = default;
 };
-
-// The one message for the user about effect files that could not be loaded; empty when all
-// were loaded.
-std::string DescribeSoundProblems(const std::vector<SoundFileProblem>& problems);
 
 class SoundPlayer {
  public:
@@ -53,11 +38,11 @@ class SoundPlayer {
   // stays silent for the whole run.
   std::vector<SoundFileProblem> LoadSoundEffects();
 
-  // Plays a cue and returns at once: one of the effect names above, or else the file name of a
-  // music clip in the sound folder. Every cue first stops the effect that is sounding; a clip
-  // request also stops the clip that is playing. Effects and a clip sound together. With the
-  // sound switched off nothing starts and nothing stops.
-  void PlayCue(const std::string& name);
+  // Plays a cue and returns at once: an effect from memory, or a music clip from the sound
+  // folder. Every cue first stops the effect that is sounding; a clip request also stops the clip
+  // that is playing. Effects and a clip sound together. With the sound switched off nothing
+  // starts and nothing stops.
+  void PlayCue(Cue cue);
 
   // The "Sound Effects" menu item's check; a clip already playing keeps playing when it is
   // switched off.
@@ -67,8 +52,6 @@ class SoundPlayer {
   // The program's output volume, 0 .. 65535 (values outside are clamped).
   int Volume() const { return backend_->OutputVolume(); }
   void SetVolume(int volume);
-  // The volume for a position of the options' volume track bar: 1 (loudest) .. 15 (quietest).
-  static int VolumeForPosition(int position);
 
   // Stops the effect, puts back the volume found at start, and stops and closes a clip that
   // was started.
@@ -90,7 +73,7 @@ class SoundPlayer {
 
   std::unique_ptr<SoundBackend> backend_;
   std::filesystem::path soundFolder_;
-  std::map<std::string, SoundImage, std::less<>> images_;
+  std::map<Cue, SoundImage> images_;
   std::vector<SoundFileProblem> loadProblems_;
   std::function<void(const SoundFileProblem&)> report_;
   std::set<std::string, std::less<>> reportedClips_;
