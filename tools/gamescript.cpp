@@ -6,11 +6,12 @@
 
 #include <cstdio>
 #include <iostream>
-#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/commands.h"
 #include "core/game.h"
 #include "core/geometry.h"
 #include "headless.h"
@@ -24,28 +25,13 @@ namespace {
 
 using sb::Game;
 using sb::Key;
-using sb::MenuItem;
 
-const std::map<std::string, Key> kKeys = {
-    {"Left", Key::Left},
-    {"Right", Key::Right},
-    {"Up", Key::Up},
-    {"Down", Key::Down},
-    {"Enter", Key::Enter},
-    {"Space", Key::Space},
-    {"Backspace", Key::Backspace},
-    {"F1", Key::F1},
-    {"F2", Key::F2},
-    {"F4", Key::F4},
-    {"F7", Key::F7},
-    {"F11", Key::F11},
-    {"F12", Key::F12},
-};
-
-const std::map<std::string, MenuItem> kMenuCommands = {
-    {"goback", MenuItem::mGoBack}, {"gohome", MenuItem::mGoHome}, {"clue", MenuItem::mClue},
-    {"solve", MenuItem::mSolve},   {"banner", MenuItem::Banner},
-};
+// The menu command gamescript names by word ("goback" ...), or none.
+const sb::GameCommand* CommandWord(const std::string& word) {
+  for (const sb::GameCommand& command : sb::GameCommands())
+    if (!command.word.empty() && command.word == word) return &command;
+  return nullptr;
+}
 
 QJsonArray Strings(const std::vector<std::string>& texts) {
   QJsonArray array;
@@ -255,11 +241,11 @@ struct Session {
     } else if (verb == "key") {
       std::string name;
       args >> name;
-      const auto key = kKeys.find(name);
-      if (key == kKeys.end()) return "no key named " + name;
-      game.Press(key->second);
-    } else if (kMenuCommands.count(verb)) {
-      game.MenuClick(kMenuCommands.at(verb));
+      const std::optional<Key> key = sb::KeyNamed(name);
+      if (!key) return "no key named " + name;
+      game.Press(*key);
+    } else if (const sb::GameCommand* command = CommandWord(verb)) {
+      game.MenuClick(command->item);
     } else if (verb == "ok") {
       game.pOKClick();
     } else if (verb == "tick") {

@@ -112,7 +112,20 @@ struct GameState {
 
 enum class Key { Left, Right, Up, Down, Enter, Space, Backspace, F1, F2, F4, F7, F11, F12, Other };
 
-enum class MenuItem { Game1, mGoBack, mClue, mSolve, mGoHome, mSettings, Banner, Contents1 };
+// The items of the window's menus that the game knows (see commands.h).
+enum class MenuItem {
+  Game1,
+  mGoBack,
+  mClue,
+  mSolve,
+  mGoHome,
+  mLoad,
+  mSave,
+  mUndo,
+  mSettings,
+  Banner,
+  Contents1
+};
 
 class Game {
  public:

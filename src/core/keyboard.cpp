@@ -1,8 +1,8 @@
 // Keys and menu commands: the arrows walk the path from its tail, a few keys are served under
 // conditions of their own, and the rest fall through to the menu shortcuts.
 #include <tuple>
-#include <utility>
 
+#include "core/commands.h"
 #include "core/game.h"
 
 namespace sb {
@@ -55,43 +55,19 @@ bool Game::FormShortCut(Key key) {
 
 bool Game::Press(Key key) {
   if (FormShortCut(key)) return true;
-  static constexpr std::pair<Key, MenuItem> kShortcuts[] = {
-      {Key::F1, MenuItem::Contents1}, {Key::F2, MenuItem::Game1},
-      {Key::F4, MenuItem::mGoHome},   {Key::Backspace, MenuItem::mGoBack},
-      {Key::F7, MenuItem::mSettings}, {Key::F11, MenuItem::mClue},
-      {Key::F12, MenuItem::mSolve},
-  };
-  for (const auto& [shortcut, item] : kShortcuts)
-    if (shortcut == key) return MenuClick(item);
+  for (const GameCommand& command : GameCommands())
+    if (command.key == key) return MenuClick(command.item);
   return false;
 }
 
 bool Game::MenuClick(MenuItem item) {
-  struct Command {
-    MenuItem item;
-    bool inGameMenu;
-    bool Controls::*enabled;  // nullptr: always enabled
-    void (Game::*run)();
-  };
-  static constexpr Command kCommands[] = {
-      {MenuItem::Game1, true, &Controls::Game1, &Game::New1Click},
-      {MenuItem::mGoBack, true, &Controls::mGoBack, &Game::mGoBackClick},
-      {MenuItem::mClue, true, &Controls::mClue, &Game::Clue1Click},
-      {MenuItem::mSolve, true, &Controls::mSolve, &Game::Solve1Click},
-      {MenuItem::mGoHome, true, &Controls::mGoHome, &Game::mGoHomeClick},
-      {MenuItem::mSettings, false, &Controls::mSettings, &Game::Options1Click},
-      {MenuItem::Banner, false, nullptr, &Game::BannerClick},
-      {MenuItem::Contents1, false, nullptr, &Game::Contents1Click},
-  };
-  for (const Command& command : kCommands) {
-    if (command.item != item) continue;
-    // Nothing of the game runs while a new one is being set up.
-    if (command.inGameMenu && (!c_.mGame || s_.settingUp)) return false;
-    if (command.enabled != nullptr && !(c_.*command.enabled)) return false;
-    (this->*command.run)();
-    return true;
-  }
-  return false;
+  const GameCommand& command = CommandFor(item);
+  if (command.run == nullptr) return false;
+  // Nothing of the game runs while a new one is being set up.
+  if (command.inGameMenu && (!c_.mGame || s_.settingUp)) return false;
+  if (command.enabled != nullptr && !(c_.*command.enabled)) return false;
+  (this->*command.run)();
+  return true;
 }
 
 void Game::Contents1Click() {
@@ -103,6 +79,65 @@ void Game::Options1Click() {
   const Resumed after = gate_.Wait([&](Waits& w) { newGame = w.ShowOptionsDialog(); });
   // A game begun while the dialog was open is not replaced by another.
   if (newGame && after.sameGame) New1Click();
+}
+
+namespace {
+
+constexpr std::pair<Key, std::string_view> kKeyNames[] = {
+    {Key::Left, "Left"},   {Key::Right, "Right"},         {Key::Up, "Up"}, {Key::Down, "Down"},
+    {Key::Enter, "Enter"}, {Key::Space, "Space"},         {Key::F1, "F1"}, {Key::F2, "F2"},
+    {Key::F4, "F4"},       {Key::Backspace, "Backspace"}, {Key::F7, "F7"}, {Key::F11, "F11"},
+    {Key::F12, "F12"},
+};
+
+}  // namespace
+
+std::span<const GameCommand> GameCommands() {
+  // The menu shortcuts of the keys that FormShortCut leaves; hidden items have none to show, but
+  // Go Home's key works while it is enabled.
+  static constexpr GameCommand kCommands[] = {
+      {MenuItem::Game1, "Game1", "", "&New", Key::F2, &Controls::Game1, nullptr, nullptr, true,
+       true, &Game::New1Click},
+      {MenuItem::mGoBack, "mGoBack", "goback", "BackTrack", Key::Backspace, &Controls::mGoBack,
+       nullptr, nullptr, true, true, &Game::mGoBackClick},
+      {MenuItem::mClue, "mClue", "clue", "Cl&ue", Key::F11, &Controls::mClue,
+       &Controls::mClueCaption, nullptr, true, true, &Game::Clue1Click},
+      {MenuItem::mSolve, "mSolve", "solve", "&Solve", Key::F12, &Controls::mSolve, nullptr, nullptr,
+       true, true, &Game::Solve1Click},
+      {MenuItem::mGoHome, "mGoHome", "gohome", "Go Home", Key::F4, &Controls::mGoHome, nullptr,
+       nullptr, true, false, &Game::mGoHomeClick},
+      {MenuItem::mLoad, "mLoad", "", "L&oad", Key::Other, nullptr, nullptr, nullptr, true, false,
+       nullptr},
+      {MenuItem::mSave, "mSave", "", "S&ave", Key::Other, &Controls::mSave, nullptr, nullptr, true,
+       false, nullptr},
+      {MenuItem::mUndo, "mUndo", "", "Undo", Key::Other, &Controls::mUndo, nullptr, nullptr, true,
+       false, nullptr},
+      {MenuItem::mSettings, "mSettings", "", "&Settings", Key::F7, &Controls::mSettings, nullptr,
+       nullptr, false, true, &Game::Options1Click},
+      {MenuItem::Banner, "Banner", "banner", "&Banner", Key::Other, nullptr, nullptr,
+       &Controls::Banner, false, true, &Game::BannerClick},
+      {MenuItem::Contents1, "Contents1", "", "How to Play", Key::F1, nullptr, nullptr, nullptr,
+       false, true, &Game::Contents1Click},
+  };
+  return kCommands;
+}
+
+const GameCommand& CommandFor(MenuItem item) {
+  for (const GameCommand& command : GameCommands())
+    if (command.item == item) return command;
+  return GameCommands().front();
+}
+
+std::string_view KeyName(Key key) {
+  for (const auto& [named, name] : kKeyNames)
+    if (named == key) return name;
+  return {};
+}
+
+std::optional<Key> KeyNamed(std::string_view name) {
+  for (const auto& [key, named] : kKeyNames)
+    if (named == name) return key;
+  return std::nullopt;
 }
 
 }  // namespace sb

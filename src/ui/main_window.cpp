@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/commands.h"
 #include "settings/options/options_dialog.h"
 #include "stats/stats_window.h"
 #include "tips/tips_dialog.h"
@@ -166,58 +167,87 @@ QAction* TfrmMain::AddAction(QMenu* menu, const char* name, const QString& capti
   return action;
 }
 
+namespace {
+
+// The commands of the window itself, which hand over to other windows and the desktop.
+struct WindowCommand {
+  const char* name;
+  const char* caption;
+  void (TfrmMain::*run)();
+  bool checkable = false;  // checked at start
+};
+
+// The menu bar, menu by menu and top to bottom: a game command (by its item's name, see
+// core/commands.h) or a window command, and nullptr for a separator.
+struct MenuLayout {
+  const char* title;
+  const char* name;
+  std::vector<const char*> items;
+};
+
+}  // namespace
+
 void TfrmMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("File");
-  connect(AddAction(file, "HonorRoll2", "Statistics"), &QAction::triggered, this,
-          &TfrmMain::HonorRoll2Click);
-  file->addSeparator();
-  connect(AddAction(file, "Exit1", "E&xit"), &QAction::triggered, this, &QWidget::close);
-
-  gameMenu_ = menuBar()->addMenu("Game");
-  gameMenu_->setObjectName("mGame");
-  const auto command = [this](QAction* action, MenuItem item) {
-    connect(action, &QAction::triggered, this, [this, item] { MenuCommand(item); });
+  static const WindowCommand kWindowCommands[] = {
+      {"HonorRoll2", "Statistics", &TfrmMain::HonorRoll2Click},
+      {"Exit1", "E&xit", &TfrmMain::Exit1Click},
+      {"mSOund", "Sound &Effects", &TfrmMain::mSOundClick, true},
+      {"mTip", "Tip of the Day", &TfrmMain::mTipClick},
+      {"Calculator1", "Calculator", &TfrmMain::Calculator1Click},
+      {"ByEmail1", "E-mail Support && Suggestions", &TfrmMain::ByEmail1Click},
+      {"TryOtherGames1", "News and New Games", &TfrmMain::TryOtherGames1Click},
+      {"WebSite2", "Visit Web Site", &TfrmMain::WebSite2Click},
+      {"About3", "About", &TfrmMain::About2Click},
   };
-  command(AddAction(gameMenu_, "Game1", "&New", "F2"), MenuItem::Game1);
-  gameMenu_->addSeparator();
-  command(AddAction(gameMenu_, "mGoBack", "BackTrack", "Backspace"), MenuItem::mGoBack);
-  command(AddAction(gameMenu_, "mClue", "Cl&ue", "F11"), MenuItem::mClue);
-  command(AddAction(gameMenu_, "mSolve", "&Solve", "F12"), MenuItem::mSolve);
-  command(AddAction(gameMenu_, "mGoHome", "Go Home", "F4"), MenuItem::mGoHome);
-  for (const char* hidden : {"mGoHome"})
-    action(hidden)->setVisible(false);
-  for (const auto& [name, caption] :
-       {std::pair{"mLoad", "L&oad"}, {"mSave", "S&ave"}, {"mUndo", "Undo"}}) {
-    AddAction(gameMenu_, name, caption)->setVisible(false);
+  static const MenuLayout kMenus[] = {
+      {"File", "mFile", {"HonorRoll2", nullptr, "Exit1"}},
+      {"Game",
+       "mGame",
+       {"Game1", nullptr, "mGoBack", "mClue", "mSolve", "mGoHome", "mLoad", "mSave", "mUndo"}},
+      {"Options", "mOptions", {"mSettings", nullptr, "Banner", "mSOund"}},
+      {"Help",
+       "mHelp",
+       {"Contents1", "mTip", "Calculator1", nullptr, "ByEmail1", "TryOtherGames1", "WebSite2",
+        nullptr, "About3"}},
+  };
+  for (const MenuLayout& layout : kMenus) {
+    QMenu* menu = menuBar()->addMenu(layout.title);
+    menu->setObjectName(layout.name);
+    if (QString(layout.name) == "mGame") gameMenu_ = menu;
+    for (const char* name : layout.items) {
+      if (name == nullptr) {
+        menu->addSeparator();
+        continue;
+      }
+      if (AddGameCommand(menu, name)) continue;
+      for (const WindowCommand& command : kWindowCommands) {
+        if (QString(command.name) != name) continue;
+        QAction* item = AddAction(menu, command.name, command.caption);
+        item->setCheckable(command.checkable);
+        item->setChecked(command.checkable);
+        connect(item, &QAction::triggered, this, command.run);
+      }
+    }
   }
+}
 
-  QMenu* options = menuBar()->addMenu("Options");
-  command(AddAction(options, "mSettings", "&Settings", "F7"), MenuItem::mSettings);
-  options->addSeparator();
-  QAction* banner = AddAction(options, "Banner", "&Banner");
-  banner->setCheckable(true);
-  banner->setChecked(true);
-  command(banner, MenuItem::Banner);
-  QAction* sound = AddAction(options, "mSOund", "Sound &Effects");
-  sound->setCheckable(true);
-  sound->setChecked(true);
-  connect(sound, &QAction::triggered, this, &TfrmMain::mSOundClick);
-
-  QMenu* help = menuBar()->addMenu("Help");
-  command(AddAction(help, "Contents1", "How to Play", "F1"), MenuItem::Contents1);
-  connect(AddAction(help, "mTip", "Tip of the Day"), &QAction::triggered, this,
-          &TfrmMain::mTipClick);
-  connect(AddAction(help, "Calculator1", "Calculator"), &QAction::triggered, this,
-          &TfrmMain::Calculator1Click);
-  help->addSeparator();
-  connect(AddAction(help, "ByEmail1", "E-mail Support && Suggestions"), &QAction::triggered, this,
-          &TfrmMain::ByEmail1Click);
-  connect(AddAction(help, "TryOtherGames1", "News and New Games"), &QAction::triggered, this,
-          &TfrmMain::TryOtherGames1Click);
-  connect(AddAction(help, "WebSite2", "Visit Web Site"), &QAction::triggered, this,
-          &TfrmMain::WebSite2Click);
-  help->addSeparator();
-  connect(AddAction(help, "About3", "About"), &QAction::triggered, this, &TfrmMain::About2Click);
+// A game command's item: its caption and key from the table, its state from the game's controls
+// (Mirror), and its handler run as a handler of this window.
+bool TfrmMain::AddGameCommand(QMenu* menu, const char* name) {
+  for (const GameCommand& command : GameCommands()) {
+    if (command.name != name) continue;
+    const std::string_view key = KeyName(command.key);
+    QAction* item =
+        AddAction(menu, name, QLatin1String(command.caption.data(), command.caption.size()),
+                  QLatin1String(key.data(), key.size()));
+    item->setVisible(command.visible);
+    if (command.checked != nullptr) item->setCheckable(true);
+    const MenuItem which = command.item;
+    if (command.run != nullptr)
+      connect(item, &QAction::triggered, this, [this, which] { MenuCommand(which); });
+    return true;
+  }
+  return false;
 }
 
 void TfrmMain::ConnectTimers() {

@@ -126,7 +126,9 @@ class TfrmMain : public QMainWindow, public Window {
   void FormClose();
 
   // Menu commands that hand over to other windows and the desktop.
+  bool AddGameCommand(QMenu* menu, const char* name);
   void MenuCommand(MenuItem item);
+  void Exit1Click();
   void Options1Click();
   void HonorRoll2Click();
   void Contents1Click();

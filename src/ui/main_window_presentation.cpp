@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "core/commands.h"
 #include "core/geometry.h"
 #include "settings/options/options_dialog.h"
 #include "ui/board_description.h"
@@ -76,17 +77,16 @@ void TfrmMain::Mirror() {
   if (!game_) return;
   const Controls& c = game_->controls();
   SetEnabled(gameMenu_->menuAction(), c.mGame);
-  static constexpr std::pair<const char*, bool Controls::*> kItems[] = {
-      {"Game1", &Controls::Game1},     {"mGoBack", &Controls::mGoBack},
-      {"mClue", &Controls::mClue},     {"mSolve", &Controls::mSolve},
-      {"mGoHome", &Controls::mGoHome}, {"mSave", &Controls::mSave},
-      {"mUndo", &Controls::mUndo},     {"mSettings", &Controls::mSettings},
-  };
-  for (const auto& [name, enabled] : kItems)
-    SetEnabled(action(name), c.*enabled);
-  const QString clue = QString::fromStdString(c.mClueCaption);
-  if (action("mClue")->text() != clue) action("mClue")->setText(clue);
-  if (action("Banner")->isChecked() != c.Banner) action("Banner")->setChecked(c.Banner);
+  for (const GameCommand& command : GameCommands()) {
+    QAction* item = action(QLatin1String(command.name.data(), command.name.size()));
+    if (command.enabled != nullptr) SetEnabled(item, c.*command.enabled);
+    if (command.shownCaption != nullptr) {
+      const QString caption = QString::fromStdString(c.*command.shownCaption);
+      if (item->text() != caption) item->setText(caption);
+    }
+    if (command.checked != nullptr && item->isChecked() != c.*command.checked)
+      item->setChecked(c.*command.checked);
+  }
 
   SetText(Counter_, c.Counter);
   FitText(Counter_);

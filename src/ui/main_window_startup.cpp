@@ -269,6 +269,10 @@ void TfrmMain::Contents1Click() {
   dialogs_.Exec(*help_);
 }
 
+void TfrmMain::Exit1Click() {
+  close();
+}
+
 void TfrmMain::HonorRoll2Click() {
   dialogs_.Exec(*stats_);
 }
