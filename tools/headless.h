@@ -27,6 +27,8 @@ class RecordingPresentation : public Window {
   void PlayCue(Cue cue) override { cues.push_back(cue); }
   void SetBusyCursor(bool) override {}
   PictureSize BoardPictureSize() override { return picture; }
+  // The rules' own English.
+  std::string Translate(const char*, const char* source) override { return source; }
 
   // Waiting calls.
   void ProcessMessages() override;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/text.h"
+
 namespace sb {
 namespace {
 
@@ -29,10 +31,6 @@ bool EveryJointContinues(const AnswerRange& range, const Settings& settings) {
   return 2 * range.low > range.high || continues(2 * range.low);
 }
 
-std::string Span(const AnswerRange& range) {
-  return std::to_string(range.low) + " to " + std::to_string(range.high);
-}
-
 }  // namespace
 
 bool HasContinuation(std::int64_t a, const AnswerRange& range, bool multiplication, bool division) {
@@ -52,15 +50,22 @@ RangeInUse AnswerRangeInUse(const Settings& settings) {
   while (range.low > 1 && !EveryJointContinues(range, settings))
     --range.low;
 
-  RangeInUse result{range, {}};
+  RangeInUse result{range, nullptr, {}};
   if (range.low == asked.low && range.high == asked.high) return result;
-  const std::string uses = "the next game uses " + Span(range) + ".";
-  if (asked.high < 2)
-    result.reason = "A highest answer below 2 leaves no equations: " + uses;
-  else if (asked.low > asked.high)
-    result.reason = "The lowest answer is above the highest: " + uses;
-  else
-    result.reason = "No chain of equations stays within " + Span(asked) + ": " + uses;
+  const auto number = [](std::int64_t n) { return std::to_string(n); };
+  result.numbers = {number(range.low), number(range.high)};
+  if (asked.high < 2) {
+    result.reason = QT_TRANSLATE_NOOP(
+        "Game", "A highest answer below 2 leaves no equations: the next game uses %1 to %2.");
+  } else if (asked.low > asked.high) {
+    result.reason = QT_TRANSLATE_NOOP(
+        "Game", "The lowest answer is above the highest: the next game uses %1 to %2.");
+  } else {
+    result.reason = QT_TRANSLATE_NOOP(
+        "Game", "No chain of equations stays within %3 to %4: the next game uses %1 to %2.");
+    result.numbers.push_back(number(asked.low));
+    result.numbers.push_back(number(asked.high));
+  }
   return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -18,7 +19,10 @@ struct AnswerRange {
 
 struct RangeInUse {
   AnswerRange range;
-  std::string reason;  // empty when the options are used as they are set
+  // Why it differs from the options, as a text of the rules (core/text.h) with its numbers;
+  // nullptr when the options are used as they are set.
+  const char* reason = nullptr;
+  std::vector<std::string> numbers;
 };
 
 // The range the next game's equations use. It keeps the highest answer (at least 2) and lowers

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/handicap.h"
+#include "core/text.h"
 #include "settings/grade_presets.h"
 
 namespace sb {
@@ -16,6 +17,11 @@ std::string ScoreCaption(std::int64_t score, std::int64_t maxScore) {
 Game::Game(Settings& settings, Window& window)
     : settings_(settings), presentation_(window), gate_(*this, window) {
   s_.board.diagnostic = [this](const std::string& text) { Diagnostic(text); };
+  c_.mClueCaption = Say(QT_TRANSLATE_NOOP("Game", "Cl&ue"));
+}
+
+std::string Game::Say(const char* source, const std::vector<std::string>& values) {
+  return FillIn(presentation_.Translate(kGameContext, source), values);
 }
 
 // Diagnostics come from inside the maze build, where nothing can end or replace the game being

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/board.h"
 #include "core/game_record.h"
@@ -271,6 +272,10 @@ class Game {
   void OpenRecord();
   Resumed Record(GameResult result);
   void RedrawCell(Pos cell, Colour colour);
+  // The banner's rule message of the given number, 1 .. 16.
+  std::string RuleMessage(int number);
+  // A text of the rules in the player's language, its numbers filled in.
+  std::string Say(const char* source, const std::vector<std::string>& values = {});
   int Handicap() const;
   void Diagnostic(const std::string& text);
   // Whether a path command may start now: no other command running, a game in play.

@@ -4,6 +4,7 @@
 
 #include "core/commands.h"
 #include "core/game.h"
+#include "core/text.h"
 
 namespace sb {
 
@@ -96,28 +97,28 @@ std::span<const GameCommand> GameCommands() {
   // The menu shortcuts of the keys that FormShortCut leaves; hidden items have none to show, but
   // Go Home's key works while it is enabled.
   static constexpr GameCommand kCommands[] = {
-      {MenuItem::Game1, "Game1", "", "&New", Key::F2, &Controls::Game1, nullptr, nullptr, true,
-       true, &Game::New1Click},
-      {MenuItem::mGoBack, "mGoBack", "goback", "BackTrack", Key::Backspace, &Controls::mGoBack,
-       nullptr, nullptr, true, true, &Game::mGoBackClick},
-      {MenuItem::mClue, "mClue", "clue", "Cl&ue", Key::F11, &Controls::mClue,
-       &Controls::mClueCaption, nullptr, true, true, &Game::Clue1Click},
-      {MenuItem::mSolve, "mSolve", "solve", "&Solve", Key::F12, &Controls::mSolve, nullptr, nullptr,
-       true, true, &Game::Solve1Click},
-      {MenuItem::mGoHome, "mGoHome", "gohome", "Go Home", Key::F4, &Controls::mGoHome, nullptr,
-       nullptr, true, false, &Game::mGoHomeClick},
-      {MenuItem::mLoad, "mLoad", "", "L&oad", Key::Other, nullptr, nullptr, nullptr, true, false,
-       nullptr},
-      {MenuItem::mSave, "mSave", "", "S&ave", Key::Other, &Controls::mSave, nullptr, nullptr, true,
-       false, nullptr},
-      {MenuItem::mUndo, "mUndo", "", "Undo", Key::Other, &Controls::mUndo, nullptr, nullptr, true,
-       false, nullptr},
-      {MenuItem::mSettings, "mSettings", "", "&Settings", Key::F7, &Controls::mSettings, nullptr,
-       nullptr, false, true, &Game::Options1Click},
-      {MenuItem::Banner, "Banner", "banner", "&Banner", Key::Other, nullptr, nullptr,
-       &Controls::Banner, false, true, &Game::BannerClick},
-      {MenuItem::Contents1, "Contents1", "", "How to Play", Key::F1, nullptr, nullptr, nullptr,
-       false, true, &Game::Contents1Click},
+      {MenuItem::Game1, "Game1", "", QT_TRANSLATE_NOOP("Game", "&New"), Key::F2, &Controls::Game1,
+       nullptr, nullptr, true, true, &Game::New1Click},
+      {MenuItem::mGoBack, "mGoBack", "goback", QT_TRANSLATE_NOOP("Game", "BackTrack"),
+       Key::Backspace, &Controls::mGoBack, nullptr, nullptr, true, true, &Game::mGoBackClick},
+      {MenuItem::mClue, "mClue", "clue", QT_TRANSLATE_NOOP("Game", "Cl&ue"), Key::F11,
+       &Controls::mClue, &Controls::mClueCaption, nullptr, true, true, &Game::Clue1Click},
+      {MenuItem::mSolve, "mSolve", "solve", QT_TRANSLATE_NOOP("Game", "&Solve"), Key::F12,
+       &Controls::mSolve, nullptr, nullptr, true, true, &Game::Solve1Click},
+      {MenuItem::mGoHome, "mGoHome", "gohome", QT_TRANSLATE_NOOP("Game", "Go Home"), Key::F4,
+       &Controls::mGoHome, nullptr, nullptr, true, false, &Game::mGoHomeClick},
+      {MenuItem::mLoad, "mLoad", "", QT_TRANSLATE_NOOP("Game", "L&oad"), Key::Other, nullptr,
+       nullptr, nullptr, true, false, nullptr},
+      {MenuItem::mSave, "mSave", "", QT_TRANSLATE_NOOP("Game", "S&ave"), Key::Other,
+       &Controls::mSave, nullptr, nullptr, true, false, nullptr},
+      {MenuItem::mUndo, "mUndo", "", QT_TRANSLATE_NOOP("Game", "Undo"), Key::Other,
+       &Controls::mUndo, nullptr, nullptr, true, false, nullptr},
+      {MenuItem::mSettings, "mSettings", "", QT_TRANSLATE_NOOP("Game", "&Settings"), Key::F7,
+       &Controls::mSettings, nullptr, nullptr, false, true, &Game::Options1Click},
+      {MenuItem::Banner, "Banner", "banner", QT_TRANSLATE_NOOP("Game", "&Banner"), Key::Other,
+       nullptr, nullptr, &Controls::Banner, false, true, &Game::BannerClick},
+      {MenuItem::Contents1, "Contents1", "", QT_TRANSLATE_NOOP("Game", "How to Play"), Key::F1,
+       nullptr, nullptr, nullptr, false, true, &Game::Contents1Click},
   };
   return kCommands;
 }

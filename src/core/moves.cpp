@@ -8,6 +8,7 @@
 #include "core/game.h"
 #include "core/geometry.h"
 #include "core/handicap.h"
+#include "core/text.h"
 #include "util/random.h"
 
 namespace sb {
@@ -30,9 +31,9 @@ std::string EquationLabel(std::int64_t a, Operation op, std::int64_t b, std::int
 
 struct Game::Trace {
   bool found = false;
-  std::string refusal;  // why the pick does not join the path
-  int position = 0;     // the pick's place in the path, the entrance being 1
-  std::int64_t a = -1;  // the numbers of the two path cells before it
+  const char* refusal = nullptr;  // why the pick does not join the path (a text to say)
+  int position = 0;               // the pick's place in the path, the entrance being 1
+  std::int64_t a = -1;            // the numbers of the two path cells before it
   std::int64_t b = -1;
   std::vector<Pos> before;  // the path cells from the start up to the pick
 };
@@ -60,12 +61,13 @@ void Game::xGameClick(bool mousePick) {
   Cell& picked = s_.board.at(cell);
   if (s_.tailCol != 0) {
     const int onPath = PathNeighbours(cell);
-    if (picked.colour == kWhite && onPath > 2) return Refuse("Can't go there");
+    if (picked.colour == kWhite && onPath > 2)
+      return Refuse(Say(QT_TRANSLATE_NOOP("Game", "Can't go there")));
     if (picked.ShowsPath() && !ContinuesPath(cell)) {
       if (onPath <= 1 && mayGoBack) std::ignore = GoBack();  // the tail: take it back
       return;
     }
-    if (onPath == 0) return Refuse("Number not adjacent");
+    if (onPath == 0) return Refuse(Say(QT_TRANSLATE_NOOP("Game", "Number not adjacent")));
   }
 
   const Colour before = picked.colour;
@@ -74,7 +76,7 @@ void Game::xGameClick(bool mousePick) {
   if (!trace.found) {
     picked.colour = before;
     picked.marked = false;
-    return Refuse(trace.refusal);
+    return Refuse(Say(trace.refusal));
   }
   if (s_.tailCol == 0) StartPathAt(cell);
   AcceptPick(cell, trace);
@@ -111,7 +113,7 @@ int Game::PathNeighbours(Pos cell) const {
 Game::Trace Game::TracePath(Pos picked) const {
   const Board& board = s_.board;
   Trace trace;
-  trace.refusal = "Not connected";
+  trace.refusal = QT_TRANSLATE_NOOP("Game", "Not connected");
   Pos cell{0, 0};
   for (int col = 1; col <= board.boardWidth && cell.col == 0; ++col)
     if (board.at(col, 1).ShowsPath()) cell = {col, 1};
@@ -132,7 +134,7 @@ Game::Trace Game::TracePath(Pos picked) const {
       if (!(n == previous)) next = n;
     }
     if (count > 2) {
-      trace.refusal = "Cannot split tunnel";
+      trace.refusal = QT_TRANSLATE_NOOP("Game", "Cannot split tunnel");
       return trace;
     }
     trace.a = trace.b;
@@ -170,10 +172,13 @@ void Game::AcceptPick(Pos cell, const Trace& trace) {
   if (trace.position % 2 == 1 && trace.position > 2) {
     if (!CheckEquation(trace.a, trace.b, c).live) return;
   } else if (trace.position == 1) {
-    s_.guidanceText = "Find the next number of the equation starting with " + std::to_string(c);
+    s_.guidanceText =
+        Say(QT_TRANSLATE_NOOP("Game", "Find the next number of the equation starting with %1"),
+            {std::to_string(c)});
   } else {
-    s_.guidanceText = "Find answer for current equation using " + std::to_string(trace.b) +
-                      " and " + std::to_string(c);
+    s_.guidanceText =
+        Say(QT_TRANSLATE_NOOP("Game", "Find answer for current equation using %1 and %2"),
+            {std::to_string(trace.b), std::to_string(c)});
   }
   NextBannerMessage();
   if (!TunnelComplete()) {
@@ -189,8 +194,9 @@ Game::Resumed Game::CheckEquation(std::int64_t a, std::int64_t b, std::int64_t c
   c_.lEquation = EquationLabel(a, *shown, b, c);
   if (const Resumed after = ChangeScore(c); !after.live) return after;
   presentation_.PlayCue(Cue::OK);
-  s_.guidanceText =
-      "Continue by building next equation starting from last answer " + std::to_string(c);
+  s_.guidanceText = Say(
+      QT_TRANSLATE_NOOP("Game", "Continue by building next equation starting from last answer %1"),
+      {std::to_string(c)});
   return NoWait();
 }
 
@@ -202,14 +208,16 @@ Game::Resumed Game::WrongEquation(std::int64_t a, std::int64_t b, std::int64_t c
   c_.xGame = false;
   presentation_.PlayCue(Cue::Wrong);
   const std::string text =
-      settings_.FlashInCorrect ? "Incorrect - try: " + Suggestion(a, b) : "Incorrect";
+      settings_.FlashInCorrect
+          ? Say(QT_TRANSLATE_NOOP("Game", "Incorrect - try: %1"), {Suggestion(a, b)})
+          : Say(QT_TRANSLATE_NOOP("Game", "Incorrect"));
   if (const Resumed after = Flash(text); !after.live) return after;
   c_.xGame = true;
   // Only the wrong answer is taken back, and only once.
   if (answer == Pos{s_.tailCol, s_.tailRow}) {
     if (const Resumed after = GoBack(); !after.live) return after;
   }
-  s_.guidanceText = "Use [Go Back] to correct equation";
+  s_.guidanceText = Say(QT_TRANSLATE_NOOP("Game", "Use [Go Back] to correct equation"));
   return NoWait();
 }
 
@@ -265,7 +273,7 @@ void Game::CompleteTunnel() {
   // home goes on as long as no new game has begun.
   c_.gTimer.Stop();
   c_.mClue = c_.mSolve = c_.mGoBack = c_.mGoHome = false;
-  if (!Flash("Tunnel Complete").sameGame) return;
+  if (!Flash(Say(QT_TRANSLATE_NOOP("Game", "Tunnel Complete"))).sameGame) return;
   s_.wormUnleashed = false;
   s_.guidanceText.clear();
   if (!LetMessagesRun().sameGame) return;

@@ -5,6 +5,7 @@
 #include "core/game.h"
 #include "core/handicap.h"
 #include "core/maze.h"
+#include "core/text.h"
 #include "util/files.h"
 #include "util/random.h"
 
@@ -32,7 +33,7 @@ void Game::New1Click() {
   c_.pPenalty = false;
   c_.UserLevel = false;
   c_.CounterColour = kNavy;
-  c_.mClueCaption = "Clue";
+  c_.mClueCaption = Say(QT_TRANSLATE_NOOP("Game", "Clue"));
   c_.LB.clear();
 
   ++generation_;
@@ -51,8 +52,8 @@ void Game::New1Click() {
 
   SizeBoard();
   NextBackgroundScheme();
-  std::ignore = Flash("Building the maze");
-  presentation_.ShowMessagePanel("Filling the maze");
+  std::ignore = Flash(Say(QT_TRANSLATE_NOOP("Game", "Building the maze")));
+  presentation_.ShowMessagePanel(Say(QT_TRANSLATE_NOOP("Game", "Filling the maze")));
   BuildMaze(s_.board, settings_,
             {[this] {
                std::ignore = PaintBackground();
@@ -71,10 +72,13 @@ void Game::New1Click() {
 
   SetLevelParameters();
   std::ignore = ResetScore();
-  c_.LB = std::string(25, ' ') + "Tunnel length is " + std::to_string(s_.board.tunnelLength);
+  c_.LB = std::string(25, ' ') + Say(QT_TRANSLATE_NOOP("Game", "Tunnel length is %1"),
+                                     {std::to_string(s_.board.tunnelLength)});
   c_.bTimer.Start();
   if (FileExists(DataPath("k451"))) s_.clueCount = 999;
-  c_.mClueCaption = s_.clueCount < 100 ? "Clue (" + std::to_string(s_.clueCount) + ")" : "Clue";
+  c_.mClueCaption = s_.clueCount < 100 ? Say(QT_TRANSLATE_NOOP("Game", "Clue (%1)"),
+                                             {std::to_string(s_.clueCount)})
+                                       : Say(QT_TRANSLATE_NOOP("Game", "Clue"));
 
   s_.wormPhase = WormPhase::Waiting;
   c_.gTimer.SetInterval(s_.delay * 1000);
@@ -102,16 +106,18 @@ void Game::New1Click() {
   c_.mTimer.SetEnabled(settings_.Morphing);
   if (!firstGameShown_) {
     firstGameShown_ = true;
-    if (!Inform("Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7")
-             .sameGame)
-      return;
+    const std::string howTo = Say(QT_TRANSLATE_NOOP(
+        "Game", "Click on adjacent numbers from the start\r\nto form valid equations, eg 10-3=7"));
+    if (!Inform(howTo).sameGame) return;
   }
   c_.mTimer.SetInterval((Random(20) + 1) * 1000);
   DeleteFileQuietly(DataPath("sb\\saved.game"));
   const Cell& entrance = s_.board.at(s_.board.Entrance());
-  s_.guidanceText = settings_.MarkEntrance ? "Click on the next number in the equation after " +
-                                                 std::to_string(entrance.number)
-                                           : "Locate the start of the tunnel";
+  s_.guidanceText =
+      settings_.MarkEntrance
+          ? Say(QT_TRANSLATE_NOOP("Game", "Click on the next number in the equation after %1"),
+                {std::to_string(entrance.number)})
+          : Say(QT_TRANSLATE_NOOP("Game", "Locate the start of the tunnel"));
 }
 
 void Game::SizeBoard() {

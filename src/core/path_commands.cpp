@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "core/handicap.h"
+#include "core/text.h"
 
 namespace sb {
 namespace {
@@ -67,16 +68,16 @@ Game::Resumed Game::GoBack() {
 void Game::GoHome() {
   Board& board = s_.board;
   if (settings_.MarkEntrance && board.at(board.Entrance()).colour != kYellow)
-    return Refuse("Tunnel not started");
+    return Refuse(Say(QT_TRANSLATE_NOOP("Game", "Tunnel not started")));
   Pos cell{0, 0};
   for (int col = 1; col <= board.boardWidth && cell.col == 0; ++col)
     if (board.at(col, 1).ShowsPath()) cell = {col, 1};
-  if (cell.col == 0) return Refuse("Tunnel not started");
+  if (cell.col == 0) return Refuse(Say(QT_TRANSLATE_NOOP("Game", "Tunnel not started")));
 
   Pos previous{0, 0};
   for (int walked = 0; walked < board.boardWidth * board.boardHeight; ++walked) {
     if (!board.at(cell).onTunnel) {
-      if (!Flash("Tunnel off track").live) return;
+      if (!Flash(Say(QT_TRANSLATE_NOOP("Game", "Tunnel off track"))).live) return;
       if (!Flash(std::to_string(cell.col) + " " + std::to_string(cell.row)).live) return;
       board.at(cell).colour = kLime;
       return presentation_.DrawBoard();
@@ -90,19 +91,20 @@ void Game::GoHome() {
       }
     }
     if (onward > 1) {
-      if (!Flash("Split in tunnel").live) return;
+      if (!Flash(Say(QT_TRANSLATE_NOOP("Game", "Split in tunnel"))).live) return;
       board.at(next).colour = kLime;
       return presentation_.DrawBoard();
     }
     if (onward == 0) {
       if (!board.at(cell).homeFlag) {
-        if (Flash("Tunnel incomplete").live) presentation_.DrawBoard();
+        if (Flash(Say(QT_TRANSLATE_NOOP("Game", "Tunnel incomplete"))).live)
+          presentation_.DrawBoard();
         return;
       }
       // A path the completion check accepts is won here as by the last pick: it reaches home
       // when a clue laid its last cell, which no pick checked.
       if (TunnelComplete()) return CompleteTunnel();
-      if (!Flash("Tunnel complete").live) return;
+      if (!Flash(Say(QT_TRANSLATE_NOOP("Game", "Tunnel complete"))).live) return;
       presentation_.DrawBoard();
       return EndAttempt();
     }
@@ -115,7 +117,7 @@ void Game::GoHome() {
 // with the worm, clue and solve stopped.
 void Game::EndAttempt() {
   c_.LB.clear();
-  if (ShowNoticePanel("Try again", kGreen).live) StopGame();
+  if (ShowNoticePanel(Say(QT_TRANSLATE_NOOP("Game", "Try again")), kGreen).live) StopGame();
 }
 
 // The panel stays until its OK button (or Enter, or Space); the board takes no picks meanwhile.
@@ -170,7 +172,7 @@ void Game::Clue() {
   }
   --s_.clueCount;
   c_.mClue = s_.clueCount > 0;
-  c_.mClueCaption = "Clue (" + std::to_string(s_.clueCount) + ")";
+  c_.mClueCaption = Say(QT_TRANSLATE_NOOP("Game", "Clue (%1)"), {std::to_string(s_.clueCount)});
   c_.xGame = true;
 }
 

@@ -61,6 +61,9 @@ class Presentation {
 
   // The board picture's size in pixels, which sets the board's rows and cell size.
   virtual PictureSize BoardPictureSize() = 0;
+
+  // A text of the rules (see core/text.h) in the player's language, its %1, %2 ... kept.
+  virtual std::string Translate(const char* context, const char* source) = 0;
 };
 
 // Calls during which the window lets other events run.

@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "core/numbers.h"
+#include "core/text.h"
 #include "util/random.h"
 
 namespace sb {
@@ -14,7 +15,7 @@ void Game::gTimerTimer() {
   if (s_.wormPhase == WormPhase::Waiting) {
     s_.wormPhase = WormPhase::Unleashed;
     presentation_.PlayCue(Cue::TimerStart);
-    if (!Flash("Unleashing the worm").live) return;
+    if (!Flash(Say(QT_TRANSLATE_NOOP("Game", "Unleashing the worm"))).live) return;
     c_.mSolve = false;  // a timed game can no longer be given up
     s_.wormUnleashed = true;
     c_.gTimer.SetInterval(s_.pop * 1000);
@@ -73,7 +74,9 @@ Game::Resumed Game::WormStep() {
     c_.xGame = false;
     if (s_.gameOver) return NoWait();  // a crawl home with nowhere to go: the won game stays won
     EndGame(GameResult::Lost);
-    if (const Resumed after = Flash("Failed to get home"); !after.sameGame) return after;
+    if (const Resumed after = Flash(Say(QT_TRANSLATE_NOOP("Game", "Failed to get home")));
+        !after.sameGame)
+      return after;
     return ResetScore();
   }
   s_.wormCol = next.col;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/commands.h"
+#include "core/text.h"
 #include "settings/options/options_dialog.h"
 #include "stats/stats_window.h"
 #include "tips/tips_dialog.h"
@@ -238,7 +239,7 @@ bool TfrmMain::AddGameCommand(QMenu* menu, const char* name) {
     if (command.name != name) continue;
     const std::string_view key = KeyName(command.key);
     QAction* item =
-        AddAction(menu, name, QLatin1String(command.caption.data(), command.caption.size()),
+        AddAction(menu, name, QCoreApplication::translate(kGameContext, command.caption.data()),
                   QLatin1String(key.data(), key.size()));
     item->setVisible(command.visible);
     if (command.checked != nullptr) item->setCheckable(true);

@@ -84,6 +84,7 @@ class TfrmMain : public QMainWindow, public Window {
   void PlayCue(Cue cue) override;
   void SetBusyCursor(bool busy) override;
   PictureSize BoardPictureSize() override;
+  std::string Translate(const char* context, const char* source) override;
   // ...and calls during which the window runs other events.
   void ProcessMessages() override;
   void Delay(int ms) override;

@@ -281,6 +281,10 @@ void TfrmMain::ShowDiagnostic(const std::string& text) {
   dialogs_.Information(this, QString::fromStdString(text));
 }
 
+std::string TfrmMain::Translate(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+
 PictureSize TfrmMain::BoardPictureSize() {
   return {boardView_->width(), boardView_->height()};
 }

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <climits>
 
 #include "core/answer_range.h"
+#include "core/text.h"
 #include "settings/options/grade_presets.h"
 
 namespace sb {
@@ -276,7 +278,13 @@ void Tfo::BuildAnswerRange(QWidget* page) {
 }
 
 void Tfo::ShowRangeInUse() {
-  const QString reason = QString::fromStdString(AnswerRangeInUse(settings_).reason);
+  const RangeInUse used = AnswerRangeInUse(settings_);
+  QString reason;
+  if (used.reason != nullptr) {
+    reason = QCoreApplication::translate(kGameContext, used.reason);
+    for (const std::string& number : used.numbers)
+      reason = reason.arg(QString::fromStdString(number));
+  }
   if (rangeInUse_->text() != reason) rangeInUse_->setText(reason);
   rangeInUse_->setVisible(!reason.isEmpty());
 }
