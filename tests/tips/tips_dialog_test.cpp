@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "tips/tips_dialog.h"
 
@@ -112,24 +114,40 @@ TEST(TipsDialog, EightBitTextReadsAsUtf8OrLatin1) {
   }
 }
 
-// Every tip we ship is read in order and fits its labels, so no child meets a cut-off sentence.
-TEST(TipsDialog, OurTipsFitTheirLabels) {
-  TfTips dialog(nullptr, SUMBURROW_TIPS_FILE);
-  auto* title = Find<QLabel>(dialog, "lTitle");
-  auto* tip = Find<QLabel>(dialog, "lTip");
-  auto* next = Find<QPushButton>(dialog, "Button2");
-  dialog.show();
-  int tips = 0;
-  while (next->isEnabled() && tips < 1000) {
-    ++tips;
-    EXPECT_FALSE(title->text().isEmpty()) << tips;
-    EXPECT_FALSE(tip->text().trimmed().isEmpty()) << tips;
-    EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->width()) << tips;
-    EXPECT_LE(tip->heightForWidth(tip->width()), tip->height()) << tips;
-    QTest::mouseClick(next, Qt::LeftButton);
+// The tips files we ship: TIPS.TXT and one per language (TIPS.es.TXT ...).
+std::vector<std::filesystem::path> OurTipsFiles() {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(SUMBURROW_TIPS_FOLDER)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("TIPS") && name.ends_with(".TXT")) files.push_back(entry.path());
   }
-  EXPECT_GE(tips, 20);
-  EXPECT_EQ(dialog.state().tipCounter, 0);
+  return files;
+}
+
+// Every tip we ship, in every language, is read in order and fits its labels, so no child meets
+// a cut-off sentence.
+TEST(TipsDialog, OurTipsFitTheirLabels) {
+  const std::vector<std::filesystem::path> files = OurTipsFiles();
+  EXPECT_GE(files.size(), 2U);
+  for (const std::filesystem::path& file : files) {
+    TfTips dialog(nullptr, file);
+    auto* title = Find<QLabel>(dialog, "lTitle");
+    auto* tip = Find<QLabel>(dialog, "lTip");
+    auto* next = Find<QPushButton>(dialog, "Button2");
+    dialog.show();
+    int tips = 0;
+    while (next->isEnabled() && tips < 1000) {
+      ++tips;
+      EXPECT_FALSE(title->text().isEmpty()) << file << " " << tips;
+      EXPECT_FALSE(tip->text().trimmed().isEmpty()) << file << " " << tips;
+      EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), title->width())
+          << file << " " << tips;
+      EXPECT_LE(tip->heightForWidth(tip->width()), tip->height()) << file << " " << tips;
+      QTest::mouseClick(next, Qt::LeftButton);
+    }
+    EXPECT_GE(tips, 20) << file;
+    EXPECT_EQ(dialog.state().tipCounter, 0) << file;
+  }
 }
 
 }  // namespace
