@@ -14,8 +14,8 @@
 namespace sb {
 namespace {
 
-const char* const kTimes = "\u00d7";
-const char* const kDivide = "\u00f7";
+constexpr const char* kTimes = "\u00d7";
+constexpr const char* kDivide = "\u00f7";
 
 std::string Equation(std::int64_t a, const char* op, std::int64_t b, std::int64_t c) {
   return std::to_string(a) + op + std::to_string(b) + "=" + std::to_string(c);
