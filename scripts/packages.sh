@@ -12,14 +12,15 @@ play_packages=(
 )
 
 # Testing: GoogleTest and Google Benchmark, a real window under Xvfb with a small window manager,
-# screenshots, a private sound server and its recorder, clang for the fuzzers, the validators of
-# the desktop entry, the metainfo and the Debian package, and a screen reader's view (AT-SPI).
+# screenshots, a private sound server and its recorder, clang for the fuzzers, clang-format and
+# clang-tidy for the lint (with python3 to read the compile database), the validators of the
+# desktop entry, the metainfo and the Debian package, and a screen reader's view (AT-SPI).
 test_packages=(
   "${play_packages[@]}"
   libgtest-dev libbenchmark-dev
   xvfb xauth openbox xdotool imagemagick
   pulseaudio pulseaudio-utils sox
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy python3
   desktop-file-utils appstream lintian dpkg-dev file
   dbus at-spi2-core python3-pyatspi
 )

@@ -31,8 +31,9 @@ TEST_P(BulkGeneration, EveryMazeKeepsTheRules) {
   Settings settings;
   settings.tbTunnelLength = length;
   int offTunnelJoints[4] = {};
-  std::uint64_t seed =
-      1000 * static_cast<std::uint64_t>(length) + 100000 * shape.width + shape.height;
+  std::uint64_t seed = 1000 * static_cast<std::uint64_t>(length) +
+                       100000 * static_cast<std::uint64_t>(shape.width) +
+                       static_cast<std::uint64_t>(shape.height);
   for (int subTunnels = 0; subTunnels <= 3; ++subTunnels) {
     for (const bool multiply : {true, false}) {
       settings.SubTunnels = subTunnels;

@@ -55,7 +55,8 @@ TEST(Mazedump, PrintsOneValidMazePerSeed) {
       }
       const qsizetype position = i + 1;
       ASSERT_LE(number(tunnel[i]), 50);
-      maxScore += number(tunnel[i]) * (position == tunnel.size() ? 3 : position % 2 == 1 ? 2 : 1);
+      const long long weight = position == tunnel.size() ? 3 : position % 2 == 1 ? 2 : 1;
+      maxScore += number(tunnel[i]) * weight;
       if (i % 2 == 0 && i + 2 < tunnel.size()) {
         const long long a = number(tunnel[i]);
         const long long b = number(tunnel[i + 1]);

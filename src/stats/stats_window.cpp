@@ -11,7 +11,7 @@
 #include <functional>
 #include <utility>
 
-#include "ui/label_text.h"
+#include "util/qt/label_text.h"
 
 namespace sb {
 namespace {

@@ -15,9 +15,9 @@
 #include "ui/board_description.h"
 #include "ui/board_view.h"
 #include "ui/dialogs.h"
-#include "ui/label_text.h"
 #include "ui/main_window.h"
 #include "ui/sound/sound_player.h"
+#include "util/qt/label_text.h"
 
 namespace sb {
 namespace {

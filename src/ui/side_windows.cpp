@@ -13,7 +13,7 @@
 #include "ui/addresses.h"
 
 #ifndef SUMBURROW_VERSION
-#define SUMBURROW_VERSION "0.1.0"
+#error "SUMBURROW_VERSION comes from project(VERSION) in CMakeLists.txt"
 #endif
 
 namespace sb {

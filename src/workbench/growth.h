@@ -18,13 +18,7 @@ struct FieldPoint {
 };
 
 // The step taken out of a cell.
-enum FieldDirection : std::uint8_t {
-  kNorth = 0,
-  kEast = 1,
-  kSouth = 2,
-  kWest = 3,
-  kNoStep = 4
-};
+enum FieldDirection : std::uint8_t { kNorth = 0, kEast = 1, kSouth = 2, kWest = 3, kNoStep = 4 };
 
 struct FieldCell {
   std::uint8_t direction = kNorth;

@@ -1,6 +1,5 @@
 // The "Tip of the Day" dialog as a player sees it: its controls, its buttons and keys, our tips.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,20 +7,14 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 
+#include "scratch_folder.h"
 #include "tips/tips_dialog.h"
 
 namespace sb {
 namespace {
 
-std::filesystem::path WriteFile(const std::string& content) {
-  // Each case runs as a process of its own beside the others: the file names the process.
-  const auto path = std::filesystem::path(::testing::TempDir()) /
-                    ("dialog-tips-" + std::to_string(::getpid()) + ".txt");
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
+using test::ScratchFolder;
 
 template <typename T>
 T* Find(const QDialog& dialog, const char* name) {
@@ -31,7 +24,8 @@ T* Find(const QDialog& dialog, const char* name) {
 }
 
 TEST(TipsDialog, ControlsWhereTheyBelong) {
-  TfTips dialog(nullptr, WriteFile(""));
+  const ScratchFolder folder;
+  TfTips dialog(nullptr, folder.Write("TIPS.TXT", ""));
   EXPECT_EQ(dialog.windowTitle(), "Tip of the Day");
   EXPECT_EQ(dialog.size(), QSize(309, 191));
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -52,8 +46,10 @@ TEST(TipsDialog, ControlsWhereTheyBelong) {
 }
 
 TEST(TipsDialog, ShowingsNextTipEnterAndEsc) {
-  TfTips dialog(nullptr,
-                WriteFile("-1\nTitle\nFirst line\nSecond line\n\n-2\nTitle two\nText two\n"));
+  const ScratchFolder folder;
+  TfTips dialog(
+      nullptr,
+      folder.Write("TIPS.TXT", "-1\nTitle\nFirst line\nSecond line\n\n-2\nTitle two\nText two\n"));
   auto* title = Find<QLabel>(dialog, "lTitle");
   auto* tip = Find<QLabel>(dialog, "lTip");
   auto* next = Find<QPushButton>(dialog, "Button2");
@@ -88,7 +84,8 @@ TEST(TipsDialog, ShowingsNextTipEnterAndEsc) {
 }
 
 TEST(TipsDialog, AMissingFileClosesAtOnce) {
-  TfTips dialog(nullptr, std::filesystem::path(::testing::TempDir()) / "missing" / "TIPS.TXT");
+  const ScratchFolder folder;
+  TfTips dialog(nullptr, folder.path() / "missing" / "TIPS.TXT");
   bool loopRan = false;
   QTimer::singleShot(0, &dialog, [&] {
     loopRan = true;
@@ -104,8 +101,9 @@ TEST(TipsDialog, EightBitTextReadsAsUtf8OrLatin1) {
   const QString cafe = QString("Caf") + QChar(0xE9);
   const std::pair<std::string, QString> cases[] = {
       {"Caf\xc3\xa9", cafe}, {"Caf\xe9", cafe}, {"<b>bold</b>", "<b>bold</b>"}};
+  const ScratchFolder folder;
   for (const auto& [bytes, shown] : cases) {
-    TfTips dialog(nullptr, WriteFile("-1\n" + bytes + "\n\n"));
+    TfTips dialog(nullptr, folder.Write("TIPS.TXT", "-1\n" + bytes + "\n\n"));
     dialog.show();
     EXPECT_EQ(Find<QLabel>(dialog, "lTitle")->text(), shown);
     EXPECT_EQ(Find<QLabel>(dialog, "lTitle")->textFormat(), Qt::PlainText);

@@ -1,13 +1,12 @@
 // The tips reader: what each showing puts on screen, for good files and bad ones.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
 #include "tips/tips.h"
 
 namespace sb {
@@ -15,13 +14,7 @@ namespace {
 
 using namespace std::string_literals;
 
-std::filesystem::path WriteFile(const std::string& name, const std::string& content) {
-  // Each case runs as a process of its own beside the others: the file names the process.
-  const auto path =
-      std::filesystem::path(::testing::TempDir()) / (std::to_string(::getpid()) + "-" + name);
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
+using test::ScratchFolder;
 
 struct Shown {
   TipOutcome outcome;
@@ -71,8 +64,9 @@ TEST(TipsReader, Showings) {
        "\0\xff\n-1\nT\0x\n\xfe\n\n"s,
        {{TipOutcome::Shown, "T\0x"s, " \xfe ", 1, true, true}}},
   };
+  const ScratchFolder folder;
   for (const Case& c : cases) {
-    const auto path = WriteFile("tips.txt", c.file);
+    const auto path = folder.Write("tips.txt", c.file);
     TipsState state;
     for (std::size_t i = 0; i < c.showings.size(); ++i) {
       const Shown& want = c.showings[i];
@@ -110,10 +104,9 @@ TEST(TipsReader, UnreadableFilesEndTheTips) {
   TipsState state;
   ASSERT_EQ(ShowNextTip(state, fine), TipOutcome::Shown);
   const TipsState before = state;
-  const std::filesystem::path missing = std::filesystem::path(::testing::TempDir()) / "no-tips";
-  std::filesystem::remove(missing);
-  const TipOutcome outcomes[] = {ShowNextTip(state, missing),
-                                 ShowNextTip(state, std::filesystem::path(::testing::TempDir())),
+  const ScratchFolder folder;
+  const TipOutcome outcomes[] = {ShowNextTip(state, folder.path() / "no-tips"),
+                                 ShowNextTip(state, folder.path()),
                                  ShowNextTip(state, brokenStream)};
   for (const TipOutcome outcome : outcomes)
     EXPECT_EQ(outcome, TipOutcome::Unreadable);
@@ -128,7 +121,8 @@ TEST(TipsReader, TheCounterEndsAtItsLastValueWithoutWrapping) {
   std::string file = "-0\nTip zero\nwrapped\n\n-65536\nTip 65536\nwrapped\n\n";
   for (int n = 1; n <= kLastTipNumber; ++n)
     file += "-" + std::to_string(n) + "\nTip " + std::to_string(n) + "\n\n";
-  const auto path = WriteFile("many.txt", file);
+  const ScratchFolder folder;
+  const auto path = folder.Write("many.txt", file);
   TipsState state;
   state.tipCounter = kLastTipNumber - 1;
   ASSERT_EQ(ShowNextTip(state, path), TipOutcome::Shown);
@@ -145,8 +139,9 @@ TEST(TipsReader, EnormousLinesAreCut) {
   std::string file = huge + "\r\n-1" + huge + "\n-1\n" + huge + "\n";
   for (int i = 0; i < 200; ++i)
     file += std::string(100, 'y') + "\n";
+  const ScratchFolder folder;
   TipsState state;
-  ASSERT_EQ(ShowNextTip(state, WriteFile("huge.txt", file)), TipOutcome::Shown);
+  ASSERT_EQ(ShowNextTip(state, folder.Write("huge.txt", file)), TipOutcome::Shown);
   EXPECT_EQ(state.title, huge.substr(0, kTipLineLimit));
   EXPECT_EQ(state.text.size(), kTipTextLimit);
   EXPECT_EQ(state.text.substr(0, 4), " yyy");
