@@ -29,9 +29,8 @@ constexpr qint64 kPumpMilliseconds = 10;
 constexpr QRgb kFlashGreen = 0x008000;
 constexpr QRgb kFlashYellow = 0xFFFF00;
 
-void SetAccessibleName(QWidget* widget, const std::string& name) {
-  const QString wanted = QString::fromStdString(name);
-  if (widget->accessibleName() != wanted) widget->setAccessibleName(wanted);
+void SetAccessibleName(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 // A message that appears over the board is read out at once.
@@ -90,7 +89,7 @@ void TfrmMain::Mirror() {
 
   SetText(Counter_, c.Counter);
   FitText(Counter_);
-  SetAccessibleName(Counter_, "Score " + c.Counter);
+  SetAccessibleName(Counter_, tr("Score %1").arg(QString::fromStdString(c.Counter)));
   const QColor counterBack(static_cast<QRgb>(c.CounterColour));
   if (Counter_->palette().color(QPalette::Window) != counterBack) {
     QPalette palette = Counter_->palette();
@@ -98,7 +97,9 @@ void TfrmMain::Mirror() {
     Counter_->setPalette(palette);
   }
   SetText(lEquation_, c.lEquation);
-  SetAccessibleName(lEquation_, c.lEquation.empty() ? "Equation" : "Equation " + c.lEquation);
+  SetAccessibleName(lEquation_, c.lEquation.empty()
+                                    ? tr("Equation")
+                                    : tr("Equation %1").arg(QString::fromStdString(c.lEquation)));
   // A scrolling line is noise to a screen reader: it hears each message once, whole.
   if (c.LB.size() > static_cast<size_t>(LB_->text().size()))
     LB_->setAccessibleDescription(QString::fromStdString(c.LB).trimmed());

@@ -40,8 +40,8 @@ QLabel* NamedLabel(QWidget* parent, const char* name, QPoint at) {
   return label;
 }
 
-QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QRect at) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(at);
   button->setAutoDefault(false);
@@ -52,7 +52,7 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption,
 
 TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   setObjectName("frmMaze");
-  setWindowTitle("frmMaze");
+  setWindowTitle(tr("frmMaze"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFont(QFont("MS Sans Serif", 8));
@@ -77,8 +77,8 @@ TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   target_->setValue(101);
   target_->setGeometry(72, 104, 57, 21);
 
-  Button1_ = NamedButton(this, "Button1", "Go", {8, 144, 75, 25});
-  Button2_ = NamedButton(this, "Button2", "Stop", {96, 144, 75, 25});
+  Button1_ = NamedButton(this, "Button1", tr("Go"), {8, 144, 75, 25});
+  Button2_ = NamedButton(this, "Button2", tr("Stop"), {96, 144, 75, 25});
   connect(Button1_, &QPushButton::clicked, this, &TfrmMaze::Button1Click);
   connect(Button2_, &QPushButton::clicked, this, &TfrmMaze::Button2Click);
 
