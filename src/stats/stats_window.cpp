@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "ui/label_text.h"
+#include "ui/text_room.h"
 
 namespace sb {
 namespace {
@@ -109,6 +110,7 @@ void TfrmStats::FormCreate() {
   CreateTotals();
   CreateHintAndDone();
   ApplyScale();
+  MakeRoom(this);
 }
 
 void TfrmStats::CreateHistogram() {
@@ -184,7 +186,9 @@ void TfrmStats::CreateTotals() {
   int top = 10;
   for (const Row& row : rows) {
     auto* caption = new QLabel(tr(row.caption), group);
-    caption->setGeometry(8, top, caption->sizeHint().width(), 18);
+    // A translated caption has the room up to its value, and pushes the value on when it needs
+    // more.
+    caption->setGeometry(8, top, MakeRoomForTexts() ? 76 : caption->sizeHint().width(), 18);
     QLabel* value = NamedLabel(group, row.name, row.initial);
     value->setFont(valueFont);
     SetTextColour(value, row.colour);

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/text.h"
+#include "ui/text_room.h"
 
 #include "util/files.h"
 
@@ -167,6 +168,21 @@ void TfTips::Mirror() {
   const QSignalBlocker quiet(cbShowTips_);
   cbShowTips_->setChecked(state_.showTips);
   Button2_->setEnabled(state_.nextTipEnabled);
+  if (MakeRoomForTexts()) FitPanel();
+}
+
+// In a translated language the dialog grows for its texts; the white panel and its bevel then
+// fill its width, and the tip's text takes the room.
+void TfTips::FitPanel() {
+  MakeRoom(this);
+  auto* panel = findChild<QFrame*>("Panel1");
+  const int wider = width() - 30 - panel->width();
+  if (wider > 0) {
+    panel->resize(panel->width() + wider, panel->height());
+    for (QLabel* label : {lTitle_, lTip_})
+      label->resize(label->width() + wider, label->height());
+  }
+  findChild<QFrame*>("Bevel1")->setGeometry(panel->geometry().adjusted(-8, -8, 6, 8));
 }
 
 // The bulb is optional art: without the file the panel simply shows no picture.

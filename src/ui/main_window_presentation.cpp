@@ -18,6 +18,7 @@
 #include "ui/label_text.h"
 #include "ui/main_window.h"
 #include "ui/sound/sound_player.h"
+#include "ui/text_room.h"
 
 namespace sb {
 namespace {
@@ -109,6 +110,7 @@ void TfrmMain::Mirror() {
   SetTextColour(lPenalty_, QColor(static_cast<QRgb>(c.lPenaltyColour)));
   if (c.pPenalty != pPenalty_->isVisible() && shown_) {
     if (c.pPenalty) {
+      FitPenaltyPanel();
       PlacePanel(pPenalty_);
       pPenalty_->show();
       pOK_->setFocus();
@@ -165,9 +167,17 @@ void TfrmMain::PlacePanel(QWidget* panel) {
   panel->raise();
 }
 
+// In a translated language the panels grow for a longer text; the OK button keeps its corner.
+void TfrmMain::FitPenaltyPanel() {
+  if (!MakeRoomForTexts()) return;
+  MakeRoom(pPenalty_);
+  pOK_->move(pPenalty_->width() - 33, pPenalty_->height() - 25);
+}
+
 void TfrmMain::FlashMessage(const std::string& text) {
-  PlacePanel(pWrong_);
   lWrong_->setText(QString::fromStdString(text));
+  MakeRoom(pWrong_);
+  PlacePanel(pWrong_);
   SetTextColour(lWrong_, QColor(kFlashGreen));
   pWrong_->show();
   Announce(lWrong_, lWrong_->text());
@@ -182,8 +192,9 @@ void TfrmMain::FlashMessage(const std::string& text) {
 }
 
 void TfrmMain::ShowMessagePanel(const std::string& text) {
-  PlacePanel(pWrong_);
   lWrong_->setText(QString::fromStdString(text));
+  MakeRoom(pWrong_);
+  PlacePanel(pWrong_);
   SetTextColour(lWrong_, QColor(kFlashGreen));
   pWrong_->show();
 }

@@ -1,6 +1,8 @@
 // The maze workbench window: its controls, the paint box and the hooks the growth runs through.
 #include "workbench/maze_window.h"
 
+#include "ui/text_room.h"
+
 #include <QCoreApplication>
 #include <QHideEvent>
 #include <QLabel>
@@ -91,6 +93,7 @@ TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   trc_->setMaximumBlockCount(static_cast<int>(MazeGrowth::kTraceLimit));
   trc_->setPlainText("trc");
 
+  MakeRoom(this);
   growth_ = std::make_shared<MazeGrowth>(Hooks());
 }
 

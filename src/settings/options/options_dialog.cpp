@@ -21,6 +21,7 @@
 #include "core/answer_range.h"
 #include "core/text.h"
 #include "settings/options/grade_presets.h"
+#include "ui/text_room.h"
 
 namespace sb {
 namespace {
@@ -326,20 +327,35 @@ void Tfo::ShowRangeInUse() {
   }
   if (rangeInUse_->text() != reason) rangeInUse_->setText(reason);
   rangeInUse_->setVisible(!reason.isEmpty());
+  // The tab widget lays out its page only once shown: room is made from then on.
+  if (isVisible() && MakeRoomForTexts()) {
+    MakeRoom(this);
+    PlaceButtons();
+  }
 }
 
 void Tfo::BuildButtons(QWidget* tabs) {
-  const int y = tabs->geometry().bottom() + 7;
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName("bOK");
-  ok->setGeometry(kWidth - 4 - kButtonWidth, y, kButtonWidth, kButtonHeight);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  bOK = new QPushButton(tr("OK"), this);
+  bOK->setObjectName("bOK");
+  bOK->setDefault(true);
+  connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
 
   bNewWords = new QPushButton(tr("New Game"), this);
   bNewWords->setObjectName("bNewWords");
-  bNewWords->setGeometry(ok->x() - 8 - kButtonWidth, y, kButtonWidth, kButtonHeight);
   connect(bNewWords, &QPushButton::clicked, this, [this] { done(kNewGameResult); });
+  for (QPushButton* button : {bOK, bNewWords})
+    button->resize(kButtonWidth, kButtonHeight);
+  tabs_ = tabs;
+  PlaceButtons();
+}
+
+// Under the tabs at the dialog's right edge, however wide their texts made them.
+void Tfo::PlaceButtons() {
+  const int y = tabs_->geometry().bottom() + 7;
+  const int okWidth = std::max(kButtonWidth, bOK->width());
+  bOK->setGeometry(width() - 4 - okWidth, y, okWidth, kButtonHeight);
+  const int newWidth = std::max(kButtonWidth, bNewWords->width());
+  bNewWords->setGeometry(bOK->x() - 8 - newWidth, y, newWidth, kButtonHeight);
 }
 
 void Tfo::SetUserLevelEnabled(bool enabled) {
