@@ -2,11 +2,13 @@
 # The Debian packages the game and its tests need, in one place for the two commands.
 # shellcheck disable=SC2034
 
-# Building and playing: Qt's widgets and pictures, SDL2 with SDL2_mixer for the sound (they play
-# WAVE and MP3 from memory and tell when the output goes away), and the fonts the windows name.
+# Building and playing: Qt's widgets and pictures, its translation tools and its own translations
+# (the Yes and No of a message box), SDL2 with SDL2_mixer for the sound (they play WAVE and MP3
+# from memory and tell when the output goes away), and the fonts the windows name.
 play_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev
   fonts-liberation2 fonts-dejavu-core
 )

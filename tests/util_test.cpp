@@ -64,6 +64,32 @@ TEST(Files, DataPathsAndWholeFiles) {
   std::filesystem::remove_all(folder);
 }
 
+// The tips, help and news files in the player's language where that file exists, else English.
+TEST(Files, DataFilesInThePlayersLanguage) {
+  const auto folder = std::filesystem::temp_directory_path() / "sumburrow_language_test";
+  std::filesystem::create_directories(folder / "sb");
+  for (const char* name : {"TIPS.TXT", "TIPS.de.TXT", "sb.htm", "sb.fr.htm", "news.htm"})
+    std::ofstream(folder / "sb" / name) << name;
+  SetProgramFolder(folder);
+  const struct {
+    const char* language;
+    const char* file;
+    const char* found;
+  } cases[] = {
+      {"", "sb/TIPS.TXT", "TIPS.TXT"},         {"de", "sb/TIPS.TXT", "TIPS.de.TXT"},
+      {"fr", "sb/TIPS.TXT", "TIPS.TXT"},       {"fr", "sb/sb.htm", "sb.fr.htm"},
+      {"de", "sb\\sb.htm", "sb.htm"},          {"es", "sb/news.htm", "news.htm"},
+      {"de", "sb/missing.htm", "missing.htm"},
+  };
+  for (const auto& c : cases) {
+    SetDataLanguage(c.language);
+    EXPECT_EQ(LocalDataPath(c.file), folder / "sb" / c.found) << c.language << " " << c.file;
+  }
+  SetDataLanguage("");
+  SetProgramFolder({});
+  std::filesystem::remove_all(folder);
+}
+
 TEST(Settings, DefaultsAsAFreshStart) {
   const Settings s;
   EXPECT_EQ(s.handicap, 1);

@@ -94,7 +94,8 @@ std::tm LocalTime(std::chrono::system_clock::time_point when);
 // Appends one record (its line: the time it ended as its tag) to the file with a single write,
 // creating the file and its folder when missing, and never touching what is already there. A last
 // line torn off by a crash is left as it is and the record starts on a line of its own. Returns an
-// empty text on success, otherwise a sentence for the player saying what went wrong.
+// empty text on success, otherwise an English sentence saying what went wrong (tools and logs; the
+// window tells the player through Record's outcome).
 [[nodiscard]] std::string Append(
     const std::filesystem::path& file, const GameRecord& record,
     std::chrono::system_clock::time_point ended = std::chrono::system_clock::now());
@@ -119,13 +120,22 @@ struct StatsFiles {
 // Where a record went, from good to bad.
 enum class RecordedIn { File, Fallback, Nowhere };
 
-struct RecordOutcome {
-  RecordedIn where = RecordedIn::File;
-  std::string message;  // for the player: empty when the record went to the statistics file
+// A file that could not take the record, and why (the system's words).
+struct RecordFailure {
+  std::filesystem::path file;
+  std::string reason;
+  bool operator==(const RecordFailure&) const = default;
 };
 
-// Appends the record to the statistics file, or to the fallback when that fails. The message
-// says where new games now go, or that they could not be kept at all.
+// What became of a record, for the window to tell the player in the player's language.
+struct RecordOutcome {
+  RecordedIn where = RecordedIn::File;
+  std::vector<RecordFailure> failures;  // in the order tried: the statistics file first
+  std::filesystem::path keptIn;         // the fallback, when the record went there
+};
+
+// Appends the record to the statistics file, or to the fallback when that fails; the outcome
+// says where it went and which files failed why.
 RecordOutcome Record(
     const StatsFiles& files, const GameRecord& record,
     std::chrono::system_clock::time_point ended = std::chrono::system_clock::now());

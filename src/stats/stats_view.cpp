@@ -1,6 +1,8 @@
 // Counting the statistics file for the histogram, and the texts the window shows.
 #include "stats/stats_view.h"
 
+#include "core/text.h"
+
 #include <algorithm>
 
 namespace sb::stats {
@@ -135,14 +137,23 @@ std::vector<Bar> Bars(const StatsCounts& counts, const Scale& scale) {
   return bars;
 }
 
-std::string HoverText(ShowBy showBy, const Scale& scale, const StatsCounts& counts, int x) {
+HoverReadOut HoverReading(ShowBy showBy, const Scale& scale, const StatsCounts& counts, int x) {
   const int k = InsideBox(x) / scale.binWidth + 1;
-  const char* name = showBy == ShowBy::Levels    ? "Level="
-                     : showBy == ShowBy::Letters ? "Letters="
-                                                 : "Score=";
+  const char* text = showBy == ShowBy::Levels
+                         ? QT_TRANSLATE_NOOP("sb::TfrmStats", "Level=%1 wins = %2 losses = %3")
+                     : showBy == ShowBy::Letters
+                         ? QT_TRANSLATE_NOOP("sb::TfrmStats", "Letters=%1 wins = %2 losses = %3")
+                         : QT_TRANSLATE_NOOP("sb::TfrmStats", "Score=%1 wins = %2 losses = %3");
   const BinCount bin = counts.Bin(k);
-  return name + std::to_string(k) + " wins = " + std::to_string(bin.completed) +
-         " losses = " + std::to_string(bin.incomplete);
+  return {text, {k, bin.completed, bin.incomplete}};
+}
+
+std::string HoverText(ShowBy showBy, const Scale& scale, const StatsCounts& counts, int x) {
+  const HoverReadOut reading = HoverReading(showBy, scale, counts, x);
+  std::vector<std::string> numbers;
+  for (const std::int64_t number : reading.numbers)
+    numbers.push_back(std::to_string(number));
+  return FillIn(reading.text, numbers);
 }
 
 int HoverLeft(int x) {

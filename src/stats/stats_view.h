@@ -86,7 +86,14 @@ struct Bar {
 std::vector<Bar> Bars(const StatsCounts& counts, const Scale& scale);
 
 // The hover read-out for the pointer at x in the paint box: its text and the left edge of the
-// label, which moves to the left of the pointer near the right end.
+// label, which moves to the left of the pointer near the right end. The text is kept in English
+// with its numbers apart (the bin, its wins and its losses for %1, %2 and %3), so the window can
+// say it in the player's language; HoverText fills it in as it stands.
+struct HoverReadOut {
+  const char* text = "";
+  std::array<std::int64_t, 3> numbers{};
+};
+HoverReadOut HoverReading(ShowBy showBy, const Scale& scale, const StatsCounts& counts, int x);
 std::string HoverText(ShowBy showBy, const Scale& scale, const StatsCounts& counts, int x);
 int HoverLeft(int x);
 

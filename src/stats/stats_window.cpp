@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "util/qt/label_text.h"
+#include "util/qt/text_room.h"
 
 namespace sb {
 namespace {
@@ -60,6 +61,13 @@ QFont WindowFont(int points) {
   return font;
 }
 
+// A caption as a name for its value: "Games Played:" describes the count "Games Played".
+QString WithoutColon(QString caption) {
+  while (caption.endsWith(':') || caption.endsWith(' ') || caption.endsWith(QChar(0x00A0)))
+    caption.chop(1);
+  return caption;
+}
+
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -90,7 +98,7 @@ TfrmStats::TfrmStats(stats::StatsFiles statsFiles, QWidget* parent)
 
 void TfrmStats::FormCreate() {
   setObjectName("TfrmStats");
-  setWindowTitle("Statistics");
+  setWindowTitle(tr("Statistics"));
   setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
                  ~Qt::WindowContextHelpButtonHint);
   setFont(WindowFont(8));
@@ -102,6 +110,7 @@ void TfrmStats::FormCreate() {
   CreateTotals();
   CreateHintAndDone();
   ApplyScale();
+  MakeRoom(this);
 }
 
 void TfrmStats::CreateHistogram() {
@@ -109,7 +118,7 @@ void TfrmStats::CreateHistogram() {
       this, [this](QPainter& painter) { HPaint(painter); }, [this](int x) { HMouseMove(x); });
   H->setObjectName("H");
   H->setGeometry(8, 8, stats::kHistogramWidth, stats::kHistogramHeight);
-  H->setAccessibleName("Histogram of games");
+  H->setAccessibleName(tr("Histogram of games"));
   for (std::size_t i = 0; i < axis_.size(); ++i) {
     axis_[i] = NamedLabel(this, kAxisNames[i], QString());
     axis_[i]->move(kAxisLeft[i], kAxisTop);
@@ -125,10 +134,10 @@ void TfrmStats::CreateHistogram() {
 }
 
 void TfrmStats::CreateShowBy() {
-  QGroupBox* group = Group(this, "ShowBy", "Show By:", {8, 128, 97, 89});
-  ByLevels = NamedButton<QRadioButton>(group, "ByLevels", "Levels 1-???", {8, 22, 86, 20});
-  ByLetters = NamedButton<QRadioButton>(group, "ByLetters", "# of Letters", {8, 43, 86, 20});
-  ByScore = NamedButton<QRadioButton>(group, "ByScore", "Score", {8, 64, 86, 20});
+  QGroupBox* group = Group(this, "ShowBy", tr("Show By:"), {8, 128, 97, 89});
+  ByLevels = NamedButton<QRadioButton>(group, "ByLevels", tr("Levels 1-???"), {8, 22, 86, 20});
+  ByLetters = NamedButton<QRadioButton>(group, "ByLetters", tr("# of Letters"), {8, 43, 86, 20});
+  ByScore = NamedButton<QRadioButton>(group, "ByScore", tr("Score"), {8, 64, 86, 20});
   ByLevels->setChecked(true);
   for (QRadioButton* button : {ByLevels, ByLetters, ByScore})
     connect(button, &QRadioButton::toggled, this, [this](bool on) {
@@ -137,11 +146,11 @@ void TfrmStats::CreateShowBy() {
 }
 
 void TfrmStats::CreateByHandicap() {
-  QGroupBox* group = Group(this, "ByHandicap", "By Handicap:", {112, 128, 83, 89});
-  byEasy = NamedButton<QRadioButton>(group, "byEasy", "Easy", {8, 19, 72, 17});
-  byNeutral = NamedButton<QRadioButton>(group, "byNeutral", "Neutral", {8, 36, 72, 17});
-  byHarder = NamedButton<QRadioButton>(group, "byHarder", "Harder", {8, 53, 72, 17});
-  byOverall = NamedButton<QRadioButton>(group, "byOverall", "Overall", {8, 70, 72, 17});
+  QGroupBox* group = Group(this, "ByHandicap", tr("By Handicap:"), {112, 128, 83, 89});
+  byEasy = NamedButton<QRadioButton>(group, "byEasy", tr("Easy"), {8, 19, 72, 17});
+  byNeutral = NamedButton<QRadioButton>(group, "byNeutral", tr("Neutral"), {8, 36, 72, 17});
+  byHarder = NamedButton<QRadioButton>(group, "byHarder", tr("Harder"), {8, 53, 72, 17});
+  byOverall = NamedButton<QRadioButton>(group, "byOverall", tr("Overall"), {8, 70, 72, 17});
   byOverall->setChecked(true);
   for (QRadioButton* button : {byEasy, byNeutral, byHarder, byOverall})
     connect(button, &QRadioButton::toggled, this, [this](bool on) {
@@ -150,10 +159,11 @@ void TfrmStats::CreateByHandicap() {
 }
 
 void TfrmStats::CreateByOptions() {
-  QGroupBox* group = Group(this, "ByOptions", "By Options:", {202, 128, 135, 89});
-  WithDefs = NamedButton<QCheckBox>(group, "WithDefs", "With Definitions ", {8, 22, 124, 20});
-  WithVowels = NamedButton<QCheckBox>(group, "WithVowels", "With Locked Letters", {8, 43, 124, 20});
-  byTimedGames = NamedButton<QCheckBox>(group, "byTimedGames", "Timed Games", {8, 64, 124, 20});
+  QGroupBox* group = Group(this, "ByOptions", tr("By Options:"), {202, 128, 135, 89});
+  WithDefs = NamedButton<QCheckBox>(group, "WithDefs", tr("With Definitions "), {8, 22, 124, 20});
+  WithVowels =
+      NamedButton<QCheckBox>(group, "WithVowels", tr("With Locked Letters"), {8, 43, 124, 20});
+  byTimedGames = NamedButton<QCheckBox>(group, "byTimedGames", tr("Timed Games"), {8, 64, 124, 20});
   for (QCheckBox* box : {WithDefs, WithVowels, byTimedGames})
     connect(box, &QCheckBox::toggled, this, [this] { WithDefsClick(); });
 }
@@ -168,20 +178,23 @@ void TfrmStats::CreateTotals() {
     QColor colour;
     const char* initial;
   };
-  const Row rows[] = {{"# Incomplete:", "nLost", &nLost, kIncompleteColour, "0"},
-                      {"# Completed:", "nCompleted", &nCompleted, kCompletedColour, "0"},
-                      {"Games Played:", "nPlayed", &nPlayed, kPlayedColour, "0"},
-                      {"Success Rate:", "Success", &Success, kSuccessColour, "0%"}};
+  const Row rows[] = {
+      {QT_TR_NOOP("# Incomplete:"), "nLost", &nLost, kIncompleteColour, "0"},
+      {QT_TR_NOOP("# Completed:"), "nCompleted", &nCompleted, kCompletedColour, "0"},
+      {QT_TR_NOOP("Games Played:"), "nPlayed", &nPlayed, kPlayedColour, "0"},
+      {QT_TR_NOOP("Success Rate:"), "Success", &Success, kSuccessColour, "0%"}};
   int top = 10;
   for (const Row& row : rows) {
-    auto* caption = new QLabel(row.caption, group);
-    caption->setGeometry(8, top, caption->sizeHint().width(), 18);
+    auto* caption = new QLabel(tr(row.caption), group);
+    // A translated caption has the room up to its value, and pushes the value on when it needs
+    // more.
+    caption->setGeometry(8, top, MakeRoomForTexts() ? 76 : caption->sizeHint().width(), 18);
     QLabel* value = NamedLabel(group, row.name, row.initial);
     value->setFont(valueFont);
     SetTextColour(value, row.colour);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setGeometry(84, top, 62, 18);
-    value->setAccessibleDescription(QString(row.caption).chopped(1));
+    value->setAccessibleDescription(WithoutColon(caption->text()));
     *row.value = value;
     top += 18;
   }
@@ -189,13 +202,13 @@ void TfrmStats::CreateTotals() {
 
 void TfrmStats::CreateHintAndDone() {
   QLabel* hint =
-      NamedLabel(this, "Hint", "Display your stats by selecting any combination of filters.");
+      NamedLabel(this, "Hint", tr("Display your stats by selecting any combination of filters."));
   hint->setFont(WindowFont(10));
   SetTextColour(hint, kHintColour);
   hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   hint->setWordWrap(true);
   hint->setGeometry(512, 132, 107, 61);
-  auto* done = new QPushButton("Done", this);
+  auto* done = new QPushButton(tr("Done"), this);
   done->setObjectName("Done");
   done->setGeometry(534, 197, 65, 20);
   done->setDefault(true);
@@ -259,16 +272,39 @@ void TfrmStats::HPaint(QPainter& painter) {
   SetText(nCompleted, std::to_string(counts_.completed));
   SetText(nLost, std::to_string(counts_.incomplete));
   SetText(Success, stats::SuccessText(counts_));
-  H->setAccessibleDescription(QString("%1 games played, %2 completed, %3 incomplete")
+  H->setAccessibleDescription(tr("%1 games played, %2 completed, %3 incomplete")
                                   .arg(counts_.played)
                                   .arg(counts_.completed)
                                   .arg(counts_.incomplete));
 }
 
 void TfrmStats::HMouseMove(int x) {
-  SetText(Details, stats::HoverText(Filter().showBy, scale_, counts_, x));
+  const stats::HoverReadOut reading = stats::HoverReading(Filter().showBy, scale_, counts_, x);
+  const QString text =
+      tr(reading.text).arg(reading.numbers[0]).arg(reading.numbers[1]).arg(reading.numbers[2]);
+  if (Details->text() != text) Details->setText(text);
   Details->adjustSize();
   Details->move(stats::HoverLeft(x), Details->y());
+}
+
+QString TfrmStats::OutcomeText(const stats::RecordOutcome& outcome) {
+  const auto name = [](const std::filesystem::path& file) {
+    return QString::fromStdString(file.string());
+  };
+  if (outcome.failures.empty()) return {};
+  const stats::RecordFailure& first = outcome.failures.front();
+  if (outcome.where == stats::RecordedIn::Fallback)
+    return tr("The statistics file %1 cannot be written (%2), so this game and the games after it "
+              "are kept in %3 instead. File > Statistics shows the games of both files.\n\nPlay "
+              "goes on.")
+        .arg(name(first.file), QString::fromStdString(first.reason), name(outcome.keptIn));
+  QStringList failures;
+  for (const stats::RecordFailure& failure : outcome.failures)
+    failures << tr("The game could not be added to the statistics file %1: %2.")
+                    .arg(name(failure.file), QString::fromStdString(failure.reason));
+  return tr("This game could not be added to the statistics, and later games will not be either "
+            "while this lasts:\n\n%1\n\nPlay goes on.")
+      .arg(failures.join("\n"));
 }
 
 }  // namespace sb

@@ -25,6 +25,10 @@ class TfrmStats : public QDialog {
   // The filters as the controls stand.
   stats::StatsFilter Filter() const;
 
+  // What the player is told of a record that did not go to the statistics file (where games now
+  // go, or that they cannot be kept), in the player's language; empty when it went there.
+  static QString OutcomeText(const stats::RecordOutcome& outcome);
+
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -141,21 +141,17 @@ RecordOutcome Record(const StatsFiles& files, const GameRecord& record,
                      std::chrono::system_clock::time_point ended) {
   const std::string reason = TryAppend(files.file, record, ended);
   if (reason.empty()) return {};
-  std::string failures = Failure(files.file, reason);
-  const std::vector<std::filesystem::path> kept = files.ToRead();
-  if (kept.size() > 1) {
+  RecordOutcome outcome{RecordedIn::Nowhere, {{files.file, reason}}, {}};
+  if (files.ToRead().size() > 1) {
     const std::string instead = TryAppend(files.fallback, record, ended);
-    if (instead.empty())
-      return {RecordedIn::Fallback,
-              "The statistics file " + files.file.string() + " cannot be written (" + reason +
-                  "), so this game and the games after it are kept in " + files.fallback.string() +
-                  " instead. File > Statistics shows the games of both files.\n\nPlay goes on."};
-    failures += "\n" + Failure(files.fallback, instead);
+    if (instead.empty()) {
+      outcome.where = RecordedIn::Fallback;
+      outcome.keptIn = files.fallback;
+      return outcome;
+    }
+    outcome.failures.push_back({files.fallback, instead});
   }
-  return {RecordedIn::Nowhere,
-          "This game could not be added to the statistics, and later games will not be either "
-          "while this lasts:\n\n" +
-              failures + "\n\nPlay goes on."};
+  return outcome;
 }
 
 }  // namespace sb::stats

@@ -8,7 +8,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStringDecoder>
+#include <string_view>
 #include <utility>
+
+#include "core/text.h"
+#include "util/qt/text_room.h"
 
 #include "util/files.h"
 
@@ -33,6 +37,16 @@ QFont DialogFont(const char* family, int points, bool bold = false) {
   return font;
 }
 
+// The note shown when there is no tip, kept by the reader in English (tips.h) and shown in the
+// player's language.
+constexpr char kOops[] = QT_TRANSLATE_NOOP("sb::TfTips", "Oops...");
+constexpr char kNoMoreTips[] = QT_TRANSLATE_NOOP(
+    "sb::TfTips",
+    "Sorry, no (more) tips are available. You can disable this message by unchecking \"Show "
+    "Tips at Startup\" at the bottom of this dialog.");
+static_assert(std::string_view(kOops) == kNoTipsTitle &&
+              std::string_view(kNoMoreTips) == kNoTipsText);
+
 QLabel* PlainLabel(QWidget* parent, const char* name, const QRect& geometry) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -47,7 +61,7 @@ QLabel* PlainLabel(QWidget* parent, const char* name, const QRect& geometry) {
 TfTips::TfTips(QWidget* parent, std::filesystem::path tipsFile)
     : QDialog(parent), tipsFile_(std::move(tipsFile)) {
   setObjectName("fTips");
-  setWindowTitle("Tip of the Day");
+  setWindowTitle(tr("Tip of the Day"));
   // A fixed dialog: no minimise or maximise buttons.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -82,20 +96,20 @@ TfTips::TfTips(QWidget* parent, std::filesystem::path tipsFile)
   lTip_->setWordWrap(true);
   lTip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  cbShowTips_ = new QCheckBox("Show Tips at Startup", this);
+  cbShowTips_ = new QCheckBox(tr("Show Tips at Startup"), this);
   cbShowTips_->setObjectName("cbShowTips");
   cbShowTips_->setFont(DialogFont("Arial", 8));
   cbShowTips_->setGeometry(16, 163, 145, 17);
   connect(cbShowTips_, &QCheckBox::toggled, this, [this](bool on) { state_.showTips = on; });
 
-  Button2_ = new QPushButton("Next Tip", this);
+  Button2_ = new QPushButton(tr("Next Tip"), this);
   Button2_->setObjectName("Button2");
   Button2_->setGeometry(168, 160, 63, 25);
   Button2_->setDefault(true);
   connect(Button2_, &QPushButton::clicked, this, &TfTips::Button2Click);
 
   // "OK" is also what Esc presses (QDialog's reject), so both close the dialog.
-  Button1_ = new QPushButton("OK", this);
+  Button1_ = new QPushButton(tr("OK"), this);
   Button1_->setObjectName("Button1");
   Button1_->setGeometry(240, 160, 60, 25);
   connect(Button1_, &QPushButton::clicked, this, &QDialog::accept);
@@ -149,11 +163,26 @@ void TfTips::Button2Click() {
 }
 
 void TfTips::Mirror() {
-  lTitle_->setText(FromFileText(state_.title));
-  lTip_->setText(FromFileText(state_.text));
+  lTitle_->setText(state_.title == kOops ? tr(kOops) : FromFileText(state_.title));
+  lTip_->setText(state_.text == kNoMoreTips ? tr(kNoMoreTips) : FromFileText(state_.text));
   const QSignalBlocker quiet(cbShowTips_);
   cbShowTips_->setChecked(state_.showTips);
   Button2_->setEnabled(state_.nextTipEnabled);
+  if (MakeRoomForTexts()) FitPanel();
+}
+
+// In a translated language the dialog grows for its texts; the white panel and its bevel then
+// fill its width, and the tip's text takes the room.
+void TfTips::FitPanel() {
+  MakeRoom(this);
+  auto* panel = findChild<QFrame*>("Panel1");
+  const int wider = width() - 30 - panel->width();
+  if (wider > 0) {
+    panel->resize(panel->width() + wider, panel->height());
+    for (QLabel* label : {lTitle_, lTip_})
+      label->resize(label->width() + wider, label->height());
+  }
+  findChild<QFrame*>("Bevel1")->setGeometry(panel->geometry().adjusted(-8, -8, 6, 8));
 }
 
 // The bulb is optional art: without the file the panel simply shows no picture.
@@ -168,7 +197,7 @@ void TfTips::LoadBulb() {
 }
 
 std::filesystem::path TfTips::TipsFile() const {
-  return tipsFile_.empty() ? DataPath("sb/TIPS.TXT") : tipsFile_;
+  return tipsFile_.empty() ? LocalDataPath("sb/TIPS.TXT") : tipsFile_;
 }
 
 }  // namespace sb

@@ -39,6 +39,7 @@ class TfTips : public QDialog {
   void Button2Click();
   void Mirror();
   void LoadBulb();
+  void FitPanel();
   std::filesystem::path TipsFile() const;
 
   std::filesystem::path tipsFile_;

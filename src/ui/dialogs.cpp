@@ -1,6 +1,7 @@
 // The desktop's own dialogs and handlers.
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFontDialog>
@@ -40,7 +41,8 @@ int DesktopDialogs::Exec(QDialog& dialog) {
 
 std::optional<QFont> DesktopDialogs::ChooseFont(QWidget* parent, const QFont& initial) {
   bool chosen = false;
-  const QFont font = QFontDialog::getFont(&chosen, initial, parent, "Sumburrow - Font");
+  const QFont font = QFontDialog::getFont(
+      &chosen, initial, parent, QCoreApplication::translate("Dialogs", "Sumburrow - Font"));
   if (!chosen) return std::nullopt;
   return font;
 }

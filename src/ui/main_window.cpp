@@ -115,7 +115,7 @@ void TfrmMain::BuildStatusStrip(QWidget* central) {
   Counter_->setAlignment(Qt::AlignCenter);
   Counter_->setAutoFillBackground(true);
   Counter_->setText("0/0");
-  Counter_->setToolTip("Your current score out of the possible maximum score.");
+  Counter_->setToolTip(tr("Your current score out of the possible maximum score."));
   Counter_->installEventFilter(this);
 
   lEquation_ = Label(ppp_, "lEquation", "Arial", 29, false, QColor(128, 0, 64));
@@ -127,8 +127,8 @@ void TfrmMain::BuildStatusStrip(QWidget* central) {
   italic.setItalic(true);
   LB_->setFont(italic);
   LB_->setGeometry(348, 8, 255, 27);
-  LB_->setAccessibleName("Banner");
-  LB_->setAccessibleDescription("Rules and hints scroll by here.");
+  LB_->setAccessibleName(tr("Banner"));
+  LB_->setAccessibleDescription(tr("Rules and hints scroll by here."));
   qobject_cast<QVBoxLayout*>(central->layout())->addWidget(pStatus);
 }
 
@@ -139,7 +139,7 @@ void TfrmMain::BuildPanels(QWidget* central) {
   lWrong_->setGeometry(8, 8, 89, 32);
   lWrong_->setAlignment(Qt::AlignCenter);
   lWrong_->setWordWrap(true);
-  lWrong_->setText("Wrong");
+  lWrong_->setText(tr("Wrong"));
   pWrong_->hide();
 
   pPenalty_ = Panel(central, "pPenalty", QColor(226, 239, 234), QFrame::Panel | QFrame::Raised);
@@ -148,8 +148,8 @@ void TfrmMain::BuildPanels(QWidget* central) {
   lPenalty_->setGeometry(16, 6, 105, 51);
   lPenalty_->setAlignment(Qt::AlignCenter);
   lPenalty_->setWordWrap(true);
-  lPenalty_->setText("2-Second Penalty");
-  pOK_ = new QPushButton("OK", pPenalty_);
+  lPenalty_->setText(tr("2-Second Penalty"));
+  pOK_ = new QPushButton(tr("OK"), pPenalty_);
   pOK_->setObjectName("pOK");
   pOK_->setGeometry(104, 40, 25, 20);
   pOK_->setPalette(QPalette(QColor(185, 217, 204)));
@@ -190,29 +190,29 @@ struct MenuLayout {
 
 void TfrmMain::BuildMenus() {
   static const WindowCommand kWindowCommands[] = {
-      {"HonorRoll2", "Statistics", &TfrmMain::HonorRoll2Click},
-      {"Exit1", "E&xit", &TfrmMain::Exit1Click},
-      {"mSOund", "Sound &Effects", &TfrmMain::mSOundClick, true},
-      {"mTip", "Tip of the Day", &TfrmMain::mTipClick},
-      {"Calculator1", "Calculator", &TfrmMain::Calculator1Click},
-      {"ByEmail1", "E-mail Support && Suggestions", &TfrmMain::ByEmail1Click},
-      {"TryOtherGames1", "News and New Games", &TfrmMain::TryOtherGames1Click},
-      {"WebSite2", "Visit Web Site", &TfrmMain::WebSite2Click},
-      {"About3", "About", &TfrmMain::About2Click},
+      {"HonorRoll2", QT_TR_NOOP("Statistics"), &TfrmMain::HonorRoll2Click},
+      {"Exit1", QT_TR_NOOP("E&xit"), &TfrmMain::Exit1Click},
+      {"mSOund", QT_TR_NOOP("Sound &Effects"), &TfrmMain::mSOundClick, true},
+      {"mTip", QT_TR_NOOP("Tip of the Day"), &TfrmMain::mTipClick},
+      {"Calculator1", QT_TR_NOOP("Calculator"), &TfrmMain::Calculator1Click},
+      {"ByEmail1", QT_TR_NOOP("E-mail Support && Suggestions"), &TfrmMain::ByEmail1Click},
+      {"TryOtherGames1", QT_TR_NOOP("News and New Games"), &TfrmMain::TryOtherGames1Click},
+      {"WebSite2", QT_TR_NOOP("Visit Web Site"), &TfrmMain::WebSite2Click},
+      {"About3", QT_TR_NOOP("About"), &TfrmMain::About2Click},
   };
   static const MenuLayout kMenus[] = {
-      {"File", "mFile", {"HonorRoll2", nullptr, "Exit1"}},
-      {"Game",
+      {QT_TR_NOOP("File"), "mFile", {"HonorRoll2", nullptr, "Exit1"}},
+      {QT_TR_NOOP("Game"),
        "mGame",
        {"Game1", nullptr, "mGoBack", "mClue", "mSolve", "mGoHome", "mLoad", "mSave", "mUndo"}},
-      {"Options", "mOptions", {"mSettings", nullptr, "Banner", "mSOund"}},
-      {"Help",
+      {QT_TR_NOOP("Options"), "mOptions", {"mSettings", nullptr, "Banner", "mSOund"}},
+      {QT_TR_NOOP("Help"),
        "mHelp",
        {"Contents1", "mTip", "Calculator1", nullptr, "ByEmail1", "TryOtherGames1", "WebSite2",
         nullptr, "About3"}},
   };
   for (const MenuLayout& layout : kMenus) {
-    QMenu* menu = menuBar()->addMenu(layout.title);
+    QMenu* menu = menuBar()->addMenu(tr(layout.title));
     menu->setObjectName(layout.name);
     if (QString(layout.name) == "mGame") gameMenu_ = menu;
     for (const char* name : layout.items) {
@@ -223,7 +223,7 @@ void TfrmMain::BuildMenus() {
       if (AddGameCommand(menu, name)) continue;
       for (const WindowCommand& command : kWindowCommands) {
         if (QString(command.name) != name) continue;
-        QAction* item = AddAction(menu, command.name, command.caption);
+        QAction* item = AddAction(menu, command.name, tr(command.caption));
         item->setCheckable(command.checkable);
         item->setChecked(command.checkable);
         connect(item, &QAction::triggered, this, command.run);

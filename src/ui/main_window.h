@@ -145,6 +145,7 @@ class TfrmMain : public QMainWindow, public Window {
   bool CloseMenu(QObject* watched, const QKeyEvent& key);
   bool HandleKey(QObject* watched, QKeyEvent* key);
   void PlacePanel(QWidget* panel);
+  void FitPenaltyPanel();
   void UpdateCell(int col, int row);
   void QuitWaits();
   // A close was asked for: the window is ending, or will once its handlers return.

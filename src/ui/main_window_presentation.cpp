@@ -18,6 +18,7 @@
 #include "ui/main_window.h"
 #include "ui/sound/sound_player.h"
 #include "util/qt/label_text.h"
+#include "util/qt/text_room.h"
 
 namespace sb {
 namespace {
@@ -29,9 +30,8 @@ constexpr qint64 kPumpMilliseconds = 10;
 constexpr QRgb kFlashGreen = 0x008000;
 constexpr QRgb kFlashYellow = 0xFFFF00;
 
-void SetAccessibleName(QWidget* widget, const std::string& name) {
-  const QString wanted = QString::fromStdString(name);
-  if (widget->accessibleName() != wanted) widget->setAccessibleName(wanted);
+void SetAccessibleName(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 // A message that appears over the board is read out at once.
@@ -90,7 +90,7 @@ void TfrmMain::Mirror() {
 
   SetText(Counter_, c.Counter);
   FitText(Counter_);
-  SetAccessibleName(Counter_, "Score " + c.Counter);
+  SetAccessibleName(Counter_, tr("Score %1").arg(QString::fromStdString(c.Counter)));
   const QColor counterBack(static_cast<QRgb>(c.CounterColour));
   if (Counter_->palette().color(QPalette::Window) != counterBack) {
     QPalette palette = Counter_->palette();
@@ -98,7 +98,9 @@ void TfrmMain::Mirror() {
     Counter_->setPalette(palette);
   }
   SetText(lEquation_, c.lEquation);
-  SetAccessibleName(lEquation_, c.lEquation.empty() ? "Equation" : "Equation " + c.lEquation);
+  SetAccessibleName(lEquation_, c.lEquation.empty()
+                                    ? tr("Equation")
+                                    : tr("Equation %1").arg(QString::fromStdString(c.lEquation)));
   // A scrolling line is noise to a screen reader: it hears each message once, whole.
   if (c.LB.size() > static_cast<size_t>(LB_->text().size()))
     LB_->setAccessibleDescription(QString::fromStdString(c.LB).trimmed());
@@ -108,6 +110,7 @@ void TfrmMain::Mirror() {
   SetTextColour(lPenalty_, QColor(static_cast<QRgb>(c.lPenaltyColour)));
   if (c.pPenalty != pPenalty_->isVisible() && shown_) {
     if (c.pPenalty) {
+      FitPenaltyPanel();
       PlacePanel(pPenalty_);
       pPenalty_->show();
       pOK_->setFocus();
@@ -164,9 +167,17 @@ void TfrmMain::PlacePanel(QWidget* panel) {
   panel->raise();
 }
 
+// In a translated language the panels grow for a longer text; the OK button keeps its corner.
+void TfrmMain::FitPenaltyPanel() {
+  if (!MakeRoomForTexts()) return;
+  MakeRoom(pPenalty_);
+  pOK_->move(pPenalty_->width() - 33, pPenalty_->height() - 25);
+}
+
 void TfrmMain::FlashMessage(const std::string& text) {
-  PlacePanel(pWrong_);
   lWrong_->setText(QString::fromStdString(text));
+  MakeRoom(pWrong_);
+  PlacePanel(pWrong_);
   SetTextColour(lWrong_, QColor(kFlashGreen));
   pWrong_->show();
   Announce(lWrong_, lWrong_->text());
@@ -181,8 +192,9 @@ void TfrmMain::FlashMessage(const std::string& text) {
 }
 
 void TfrmMain::ShowMessagePanel(const std::string& text) {
-  PlacePanel(pWrong_);
   lWrong_->setText(QString::fromStdString(text));
+  MakeRoom(pWrong_);
+  PlacePanel(pWrong_);
   SetTextColour(lWrong_, QColor(kFlashGreen));
   pWrong_->show();
 }

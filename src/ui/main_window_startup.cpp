@@ -32,17 +32,45 @@ QString DataFile(const char* name) {
   return QString::fromStdString(DataPath(name).string());
 }
 
+constexpr char kSoundContext[] = "SoundFiles";
+
+// What is wrong with a sound file, in the player's language: the sound player's reasons are
+// "missing", "unreadable" and "damaged: " with what the reader found.
+QString SoundProblem(const std::string& reason) {
+  static constexpr const char* kReasons[] = {
+      QT_TRANSLATE_NOOP("SoundFiles", "missing"),
+      QT_TRANSLATE_NOOP("SoundFiles", "unreadable"),
+      QT_TRANSLATE_NOOP("SoundFiles", "not a playable sound"),
+      QT_TRANSLATE_NOOP("SoundFiles", "not a WAVE file"),
+      QT_TRANSLATE_NOOP("SoundFiles", "unsupported sample format"),
+      QT_TRANSLATE_NOOP("SoundFiles", "inconsistent format"),
+      QT_TRANSLATE_NOOP("SoundFiles", "truncated"),
+      QT_TRANSLATE_NOOP("SoundFiles", "no format chunk"),
+      QT_TRANSLATE_NOOP("SoundFiles", "no samples"),
+  };
+  const auto say = [](const std::string& text) {
+    for (const char* known : kReasons)
+      if (text == known) return QCoreApplication::translate(kSoundContext, known);
+    return QString::fromStdString(text);
+  };
+  const std::string damaged = "damaged: ";
+  if (reason.rfind(damaged, 0) != 0) return say(reason);
+  return QCoreApplication::translate(kSoundContext, QT_TRANSLATE_NOOP("SoundFiles", "damaged: %1"))
+      .arg(say(reason.substr(damaged.size())));
+}
+
 QStringList Names(const std::vector<SoundFileProblem>& problems) {
   QStringList names;
   for (const SoundFileProblem& problem : problems)
-    names << QString::fromStdString(problem.file + " (" + problem.reason + ")");
+    names << QString::fromStdString(problem.file) + " (" + SoundProblem(problem.reason) + ")";
   return names;
 }
 
 // The news page that comes with the game, in the game's own viewer.
 void ShowNews(PageViewer& news, Dialogs& dialogs) {
-  if (!news.Load(DataPath("sb/news.htm")))
-    news.browser()->setHtml("<p>The news page that comes with the game is missing.</p>");
+  if (!news.Load(LocalDataPath("sb/news.htm")))
+    news.browser()->setHtml(QCoreApplication::translate(
+        "sb::TfrmMain", "<p>The news page that comes with the game is missing.</p>"));
   dialogs.Exec(news);
 }
 
@@ -81,7 +109,7 @@ TfrmMain::TfrmMain(Settings& settings, MainWindowParts parts, QWidget* parent)
   layout->setSpacing(0);
   boardView_ = new BoardView(picture_, central);
   boardView_->setObjectName("xGame");
-  boardView_->setAccessibleName("Board");
+  boardView_->setAccessibleName(tr("Board"));
   boardView_->onPointerMove = [this](int x, int y) { game_->xGameMouseMove(x, y); };
   boardView_->onClick = [this] { Run([this] { game_->xGameClick(true); }); };
   layout->addWidget(boardView_, 1);
@@ -109,12 +137,12 @@ void TfrmMain::BuildSideWindows() {
     if (!chosen) return std::nullopt;
     return chosen->family();
   };
-  news_ = new PageViewer("News and New Games", this);
+  news_ = new PageViewer(tr("News and New Games"), this);
   news_->setObjectName("news");
   tips_ = new TfTips(this);
   stats_ = new TfrmStats(statsFile_, this);
   maze_ = new TfrmMaze(this);
-  help_ = new PageViewer("How to Play", this);
+  help_ = new PageViewer(tr("How to Play"), this);
   help_->setObjectName("help");
 }
 
@@ -206,11 +234,9 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::ReportMissingFiles(const QStringList& files) {
   if (files.isEmpty()) return;
-  dialogs_.Information(this,
-                       "Some of the game's files could not be read, so the game goes on "
-                       "without them:\n\n" +
-                           files.join("\n") + "\n\nThe program folder is " +
-                           QString::fromStdString(ProgramFolder()));
+  dialogs_.Information(this, tr("Some of the game's files could not be read, so the game goes on "
+                                "without them:\n\n%1\n\nThe program folder is %2")
+                                 .arg(files.join("\n"), QString::fromStdString(ProgramFolder())));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -241,11 +267,12 @@ void TfrmMain::FormClose() {
 
 void TfrmMain::RecordGame(const GameRecord& record) {
   const stats::RecordOutcome outcome = stats::Record(statsFile_, record);
-  emit recorded(record, QString::fromStdString(outcome.message));
+  const QString told = TfrmStats::OutcomeText(outcome);
+  emit recorded(record, told);
   // Told once where new games go, and once more only if they then cannot be kept at all.
   if (outcome.where <= statsTold_ || Closing()) return;
   statsTold_ = outcome.where;
-  dialogs_.Information(this, QString::fromStdString(outcome.message));
+  dialogs_.Information(this, told);
 }
 
 bool TfrmMain::ShowOptionsDialog() {
@@ -257,10 +284,10 @@ void TfrmMain::OpenHelp() {
 }
 
 void TfrmMain::Contents1Click() {
-  const std::filesystem::path page = DataPath("sb/sb.htm");
+  const std::filesystem::path page = LocalDataPath("sb/sb.htm");
   if (!FileExists(page)) {
-    dialogs_.Information(this,
-                         "The help page is missing: " + QString::fromStdString(page.string()));
+    dialogs_.Information(
+        this, tr("The help page is missing: %1").arg(QString::fromStdString(page.string())));
     return;
   }
   if (dialogs_.OpenUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())))) return;
@@ -306,7 +333,7 @@ void TfrmMain::ByEmail1Click() {
   }
   QUrl mail("mailto:" + SupportAddress());
   QUrlQuery query;
-  query.addQueryItem("subject", windowTitle() + " support, feedback, etc.");
+  query.addQueryItem("subject", tr("%1 support, feedback, etc.").arg(windowTitle()));
   mail.setQuery(query);
   dialogs_.OpenUrl(mail);
 }

@@ -1,6 +1,7 @@
 // The splash picture, the about box and the page viewer.
 #include "ui/side_windows.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -32,21 +33,27 @@ QString SupportAddress() {
 
 QString UpdatesNote() {
   if (!WebSite().isEmpty())
-    return QString(
+    return QCoreApplication::translate(
+               "Notes",
                "Sumburrow grows new mazes and games all the time: visit %1 for free updates "
                "and news.")
         .arg(WebSite());
-  return "Every new board is a fresh maze that the game digs itself. What is new in this version "
-         "is on the news page that comes with the game: Help > News and New Games.";
+  return QCoreApplication::translate(
+      "Notes",
+      "Every new board is a fresh maze that the game digs itself. What is new in this version "
+      "is on the news page that comes with the game: Help > News and New Games.");
 }
 
 QString NewsQuestion() {
-  if (!NewsPage().isEmpty()) return "Check our website via the internet for new announcements?";
-  return "Read the news about this version of Sumburrow?";
+  if (!NewsPage().isEmpty())
+    return QCoreApplication::translate("Notes",
+                                       "Check our website via the internet for new announcements?");
+  return QCoreApplication::translate("Notes", "Read the news about this version of Sumburrow?");
 }
 
 QString ReportingNote() {
-  return QString(
+  return QCoreApplication::translate(
+             "Notes",
              "To report a problem or suggest an idea, please tell the person who looks after "
              "this computer (a parent, a teacher or the school's computer support). Say what "
              "you did, what you expected and what happened instead, and that this is "
@@ -92,13 +99,14 @@ QPixmap SplashPicture(const QPixmap& worm, qreal density) {
   line.setPixelSize(14);
   painter.setFont(line);
   painter.setPen(Qt::white);
-  painter.drawText(QRect(24, 92, 380, 24), Qt::AlignLeft, "Digging the tunnels...");
+  painter.drawText(QRect(24, 92, 380, 24), Qt::AlignLeft,
+                   QCoreApplication::translate("Splash", "Digging the tunnels..."));
   return picture;
 }
 
 AboutBox::AboutBox(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   setObjectName("About3");
-  setWindowTitle("About Sumburrow");
+  setWindowTitle(tr("About Sumburrow"));
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   auto* picture = new QLabel;
@@ -106,12 +114,12 @@ AboutBox::AboutBox(const QPixmap& icon, QWidget* parent) : QDialog(parent) {
   picture->setAccessibleName("Sumburrow");
   top->addWidget(picture, 0, Qt::AlignTop);
   auto* text = new QLabel(
-      QString("<h2>Sumburrow %1</h2>"
-              "<p>An arithmetic tunnel puzzle for school children, grades 1 to 8.</p>"
-              "<p>Find the worm's hidden tunnel: its numbers read as a chain of equations.</p>"
-              "<p>Free software under the %2.</p>"
-              "<p>Game design, code, pictures, sounds and tips: the Sumburrow team.<br>"
-              "Built with Qt %3.</p>%4")
+      tr("<h2>Sumburrow %1</h2>"
+         "<p>An arithmetic tunnel puzzle for school children, grades 1 to 8.</p>"
+         "<p>Find the worm's hidden tunnel: its numbers read as a chain of equations.</p>"
+         "<p>Free software under the %2.</p>"
+         "<p>Game design, code, pictures, sounds and tips: the Sumburrow team.<br>"
+         "Built with Qt %3.</p>%4")
           .arg(SUMBURROW_VERSION, kLicence, qVersion(),
                WebSite().isEmpty() ? QString()
                                    : QString("<p><a href=\"%1\">%1</a></p>").arg(WebSite())));

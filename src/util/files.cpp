@@ -10,6 +10,11 @@
 namespace sb {
 namespace {
 
+std::string& Language() {
+  static std::string language;
+  return language;
+}
+
 std::filesystem::path& FolderOverride() {
   static std::filesystem::path folder;
   return folder;
@@ -62,6 +67,22 @@ std::filesystem::path DataPath(const std::string& relative) {
   std::string portable = relative;
   std::replace(portable.begin(), portable.end(), '\\', '/');
   return std::filesystem::path(ProgramFolder()) / portable;
+}
+
+void SetDataLanguage(const std::string& language) {
+  Language() = language;
+}
+
+const std::string& DataLanguage() {
+  return Language();
+}
+
+std::filesystem::path LocalDataPath(const std::string& relative) {
+  const std::filesystem::path english = DataPath(relative);
+  if (Language().empty()) return english;
+  std::filesystem::path local = english;
+  local.replace_extension("." + Language() + english.extension().string());
+  return FileExists(local) ? local : english;
 }
 
 bool FileExists(const std::filesystem::path& path) {

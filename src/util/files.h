@@ -24,6 +24,15 @@ void SetProgramFolder(const std::filesystem::path& folder);
 // separator ("sb\\stats.sb" and "sb/stats.sb" name the same file).
 std::filesystem::path DataPath(const std::string& relative);
 
+// The player's language for the data files that come in several languages ("de", "fr", "es"),
+// told once at start; empty, the default, for English.
+void SetDataLanguage(const std::string& language);
+const std::string& DataLanguage();
+
+// A data file in the player's language: "sb/TIPS.TXT" is looked up as "sb/TIPS.de.TXT" for German,
+// and the English file is the answer when that one is missing (or the language is English).
+std::filesystem::path LocalDataPath(const std::string& relative);
+
 bool FileExists(const std::filesystem::path& path);
 
 // The whole file as one text; nothing when it cannot be read.

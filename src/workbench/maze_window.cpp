@@ -1,6 +1,8 @@
 // The maze workbench window: its controls, the paint box and the hooks the growth runs through.
 #include "workbench/maze_window.h"
 
+#include "util/qt/text_room.h"
+
 #include <QCoreApplication>
 #include <QHideEvent>
 #include <QLabel>
@@ -40,8 +42,8 @@ QLabel* NamedLabel(QWidget* parent, const char* name, QPoint at) {
   return label;
 }
 
-QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QRect at) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(at);
   button->setAutoDefault(false);
@@ -52,7 +54,7 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption,
 
 TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   setObjectName("frmMaze");
-  setWindowTitle("frmMaze");
+  setWindowTitle(tr("frmMaze"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFont(QFont("MS Sans Serif", 8));
@@ -77,8 +79,8 @@ TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   target_->setValue(101);
   target_->setGeometry(72, 104, 57, 21);
 
-  Button1_ = NamedButton(this, "Button1", "Go", {8, 144, 75, 25});
-  Button2_ = NamedButton(this, "Button2", "Stop", {96, 144, 75, 25});
+  Button1_ = NamedButton(this, "Button1", tr("Go"), {8, 144, 75, 25});
+  Button2_ = NamedButton(this, "Button2", tr("Stop"), {96, 144, 75, 25});
   connect(Button1_, &QPushButton::clicked, this, &TfrmMaze::Button1Click);
   connect(Button2_, &QPushButton::clicked, this, &TfrmMaze::Button2Click);
 
@@ -91,6 +93,7 @@ TfrmMaze::TfrmMaze(QWidget* parent) : QDialog(parent) {
   trc_->setMaximumBlockCount(static_cast<int>(MazeGrowth::kTraceLimit));
   trc_->setPlainText("trc");
 
+  MakeRoom(this);
   growth_ = std::make_shared<MazeGrowth>(Hooks());
 }
 

@@ -199,33 +199,38 @@ TEST(StatsWriter, FailureIsToldNotThrown) {
   EXPECT_EQ(FileBytes(notAFolder), "x");
 }
 
-// A statistics file that cannot be written sends the record to the fallback, and the player is
-// told where games now go; with nowhere to go, the player is told that too.
+// A statistics file that cannot be written sends the record to the fallback; the outcome says
+// where it went and which files failed why, for the window to tell the player.
 TEST(StatsWriter, FallingBack) {
   ScratchFolder folder;
   const auto blocked = folder.Write("plain", "x") / "stats.sb";  // inside a file: never writable
   const auto file = folder.path() / "sb" / "stats.sb";
   const auto fallback = folder.path() / "data" / "stats.sb";
+  const auto beside = blocked.parent_path() / "sub" / "stats.sb";
+  using Files = std::vector<std::filesystem::path>;
   const struct {
     StatsFiles files;
     RecordedIn where;
-    std::vector<std::string> told;  // in the message
+    Files failed;
+    std::filesystem::path keptIn;
   } cases[] = {
-      {{file, fallback}, RecordedIn::File, {}},
-      {{blocked, fallback}, RecordedIn::Fallback, {blocked.string(), fallback.string()}},
-      {{blocked, blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
-      {{blocked}, RecordedIn::Nowhere, {blocked.string(), "Not a directory"}},
-      {{blocked, blocked.parent_path() / "sub" / "stats.sb"},
-       RecordedIn::Nowhere,
-       {blocked.string(), "sub"}},
+      {{file, fallback}, RecordedIn::File, {}, {}},
+      {{blocked, fallback}, RecordedIn::Fallback, {blocked}, fallback},
+      {{blocked, blocked}, RecordedIn::Nowhere, {blocked}, {}},
+      {{blocked}, RecordedIn::Nowhere, {blocked}, {}},
+      {{blocked, beside}, RecordedIn::Nowhere, {blocked, beside}, {}},
   };
   for (const auto& c : cases) {
     const RecordOutcome outcome =
         Record(c.files, Finished(GameResult::Abandoned, 8, -1, 7, 11, false));
     EXPECT_EQ(outcome.where, c.where) << c.files.file;
-    EXPECT_EQ(outcome.message.empty(), c.told.empty()) << outcome.message;
-    for (const std::string& text : c.told)
-      EXPECT_NE(outcome.message.find(text), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.keptIn, c.keptIn) << c.files.file;
+    Files failed;
+    for (const RecordFailure& failure : outcome.failures) {
+      failed.push_back(failure.file);
+      EXPECT_EQ(failure.reason, "Not a directory") << failure.file;
+    }
+    EXPECT_EQ(failed, c.failed) << c.files.file;
   }
   EXPECT_EQ(ReadStatsText(FileBytes(file)).size(), 1u);
   EXPECT_EQ(ReadStatsText(FileBytes(fallback)).size(), 1u);

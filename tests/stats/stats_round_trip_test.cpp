@@ -24,7 +24,8 @@ class StoringPresentation : public RecordingPresentation {
   void RecordGame(const GameRecord& record) override {
     RecordingPresentation::RecordGame(record);
     const stats::RecordOutcome outcome = stats::Record(files, record);
-    if (!outcome.message.empty()) messages.push_back(outcome.message);
+    const QString told = TfrmStats::OutcomeText(outcome);
+    if (!told.isEmpty()) messages.push_back(told.toStdString());
   }
   stats::StatsFiles files;
   std::vector<std::string> messages;

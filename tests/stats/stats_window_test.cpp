@@ -221,6 +221,30 @@ TEST_F(StatsWindowTest, ControlsWhereThePlayerExpectsThem) {
   EXPECT_EQ(Find("H")->accessibleName(), "Histogram of games");
 }
 
+// What the player is told when a game did not go to the statistics file.
+TEST(StatsOutcome, ToldInWords) {
+  using stats::RecordedIn;
+  const struct {
+    stats::RecordOutcome outcome;
+    const char* told;
+  } cases[] = {
+      {{RecordedIn::File, {}, {}}, ""},
+      {{RecordedIn::Fallback, {{"/p/sb/stats.sb", "Permission denied"}}, "/d/stats.sb"},
+       "The statistics file /p/sb/stats.sb cannot be written (Permission denied), so this game "
+       "and the games after it are kept in /d/stats.sb instead. File > Statistics shows the "
+       "games of both files.\n\nPlay goes on."},
+      {{RecordedIn::Nowhere,
+        {{"/p/sb/stats.sb", "Permission denied"}, {"/d/stats.sb", "No space left on device"}},
+        {}},
+       "This game could not be added to the statistics, and later games will not be either while "
+       "this lasts:\n\nThe game could not be added to the statistics file /p/sb/stats.sb: "
+       "Permission denied.\nThe game could not be added to the statistics file /d/stats.sb: No "
+       "space left on device.\n\nPlay goes on."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TfrmStats::OutcomeText(c.outcome).toStdString(), c.told);
+}
+
 TEST_F(StatsWindowTest, EveryPaintRereadsTheFileAndNeverWritesIt) {
   Open("x,W,3,0,85,24,n,n,y\n");
   Histogram();

@@ -21,6 +21,7 @@
 #include "core/answer_range.h"
 #include "core/text.h"
 #include "settings/options/grade_presets.h"
+#include "util/qt/text_room.h"
 
 namespace sb {
 namespace {
@@ -39,6 +40,13 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, parent);
   label->setGeometry(geometry);
   return label;
+}
+
+// A group's title as a name for its control: "Sound Volume:" names the track bar "Sound Volume".
+QString WithoutColon(QString title) {
+  while (title.endsWith(':') || title.endsWith(' ') || title.endsWith(QChar(0x00A0)))
+    title.chop(1);
+  return title;
 }
 
 QFont Sized(const char* family, int points, bool bold = false) {
@@ -85,14 +93,14 @@ struct Tfo::TrackBarLayout {
 Tfo::Tfo(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), lastFont_("MS Sans Serif", 8) {
   setObjectName("Tfo");
-  setWindowTitle("Sumburrow - Options");
+  setWindowTitle(tr("Sumburrow - Options"));
   setFont(Sized("Tahoma", 8));
   setFixedSize(kWidth, kHeight);
 
   auto* tabs = new QTabWidget(this);
   tabs->setGeometry(4, 4, kWidth - 8, kHeight - kButtonHeight - 16);
   auto* page = new QWidget;
-  tabs->addTab(page, "Options");
+  tabs->addTab(page, tr("Options"));
 
   BuildQuickSettings(page);
   BuildTrackBars(page);
@@ -111,21 +119,48 @@ void Tfo::BuildQuickSettings(QWidget* page) {
   UserLevel->setObjectName("UserLevel");
   UserLevel->setFont(Sized("Tahoma", 8, true));
   UserLevel->setGeometry(90, 6, 217, 21);
-  for (int grade = 1; grade <= kGradeCount; ++grade)
-    UserLevel->addItem(QString("Grade %1").arg(grade));
+  // Each grade a text of its own: some school systems name their grades rather than count them.
+  static const char* const kGrades[] = {
+      QT_TR_NOOP("Grade 1"), QT_TR_NOOP("Grade 2"), QT_TR_NOOP("Grade 3"), QT_TR_NOOP("Grade 4"),
+      QT_TR_NOOP("Grade 5"), QT_TR_NOOP("Grade 6"), QT_TR_NOOP("Grade 7"), QT_TR_NOOP("Grade 8")};
+  static_assert(std::size(kGrades) == kGradeCount);
+  for (const char* grade : kGrades)
+    UserLevel->addItem(tr(grade));
   // activated, not currentIndexChanged: choosing the grade already shown applies it again,
   // which undoes single changes made since.
   connect(UserLevel, &QComboBox::activated, this, &Tfo::UserLevelChange);
-  AddLabel(page, "Quick Settings:", QRect(4, 9, 86, kLabelHeight))->setBuddy(UserLevel);
+  AddLabel(page, tr("Quick Settings:"), QRect(4, 9, 86, kLabelHeight))->setBuddy(UserLevel);
 }
 
 void Tfo::BuildTrackBars(QWidget* page) {
-  const std::vector<const char*> penalties = {"Higher Penalties", "Neutral", "Lower Penalties"};
+  const std::vector<const char*> penalties = {QT_TR_NOOP("Higher Penalties"), QT_TR_NOOP("Neutral"),
+                                              QT_TR_NOOP("Lower Penalties")};
   const TrackBarLayout layouts[] = {
-      {"handicap", "Handicap Level:", 28, 73, -1, 1, penalties, false},
-      {"tbSound", "Sound Volume:", 110, 59, 1, 15, {"Louder", "Quieter"}, true},
-      {"tbSize", "Earth Density:", 173, 61, 1, 4, {"Maximum", "Minimum"}, true},
-      {"tbTunnelLength", "Tunnel Length:", 237, 61, 1, 4, {"Longest", "Shortest"}, true},
+      {"handicap", QT_TR_NOOP("Handicap Level:"), 28, 73, -1, 1, penalties, false},
+      {"tbSound",
+       QT_TR_NOOP("Sound Volume:"),
+       110,
+       59,
+       1,
+       15,
+       {QT_TR_NOOP("Louder"), QT_TR_NOOP("Quieter")},
+       true},
+      {"tbSize",
+       QT_TR_NOOP("Earth Density:"),
+       173,
+       61,
+       1,
+       4,
+       {QT_TR_NOOP("Maximum"), QT_TR_NOOP("Minimum")},
+       true},
+      {"tbTunnelLength",
+       QT_TR_NOOP("Tunnel Length:"),
+       237,
+       61,
+       1,
+       4,
+       {QT_TR_NOOP("Longest"), QT_TR_NOOP("Shortest")},
+       true},
   };
   handicap = AddTrackBar(page, layouts[0]);
   tbSound = AddTrackBar(page, layouts[1]);
@@ -137,22 +172,22 @@ void Tfo::BuildTrackBars(QWidget* page) {
   trackBars_.emplace_back(tbSound, &Settings::tbSound);
   connect(tbSound, &QSlider::valueChanged, this, &Tfo::tbSoundChange);
 
-  auto* font = new QPushButton("Font", page);
+  auto* font = new QPushButton(tr("Font"), page);
   font->setObjectName("Button2");
   font->setGeometry(kLeftColumn, 302, kButtonWidth, kButtonHeight);
-  font->setToolTip("The font of the numbers on the board");
+  font->setToolTip(tr("The font of the numbers on the board"));
   connect(font, &QPushButton::clicked, this, &Tfo::Button2Click);
 }
 
 QSlider* Tfo::AddTrackBar(QWidget* page, const TrackBarLayout& layout) {
-  auto* group = new QGroupBox(layout.title, page);
+  auto* group = new QGroupBox(tr(layout.title), page);
   group->setGeometry(kLeftColumn, layout.y, kLeftWidth, layout.height);
   // The bar reaches a little past the frame's inner margins, so its ends line up with the labels.
   const QRect inside = group->contentsRect();
   const QRect bar(inside.left() + 1, inside.top() - 3, 22, inside.height() + 4);
   auto* slider = new TrackBar(Qt::Vertical, group);
   slider->setObjectName(layout.name);
-  slider->setAccessibleName(QString(layout.title).chopped(1));
+  slider->setAccessibleName(WithoutColon(group->title()));
   slider->setGeometry(bar);
   slider->setRange(layout.low, layout.high);
   slider->setPageStep(1);
@@ -167,7 +202,7 @@ QSlider* Tfo::AddTrackBar(QWidget* page, const TrackBarLayout& layout) {
   for (int i = 0; i < count; ++i) {
     const int y = bar.top() + i * (bar.height() - kLabelHeight) / (count - 1);
     QLabel* label =
-        AddLabel(group, layout.labels[i], QRect(x, y, inside.right() - x, kLabelHeight));
+        AddLabel(group, tr(layout.labels[i]), QRect(x, y, inside.right() - x, kLabelHeight));
     if (layout.verdanaLabels) label->setFont(Sized("Verdana", i == 0 ? 8 : 7));
   }
   return slider;
@@ -181,7 +216,7 @@ void Tfo::ConnectTrackBar(QSlider* slider, int Settings::*setting) {
 
 QCheckBox* Tfo::AddCheckBox(QGroupBox* group, const char* name, bool Settings::*setting,
                             const char* caption, int y) {
-  auto* box = new QCheckBox(caption, group);
+  auto* box = new QCheckBox(tr(caption), group);
   box->setObjectName(name);
   // The longest captions need nearly the whole width of their group.
   box->setGeometry(5, group->contentsRect().top() + y, group->width() - 6, 17);
@@ -191,44 +226,49 @@ QCheckBox* Tfo::AddCheckBox(QGroupBox* group, const char* name, bool Settings::*
 }
 
 void Tfo::BuildGameSettings(QWidget* page) {
-  auto* group = new QGroupBox("Game Settings:", page);
+  auto* group = new QGroupBox(tr("Game Settings:"), page);
   group->setGeometry(kRightColumn, 28, kRightWidth, 87);
-  AddCheckBox(group, "Timed", &Settings::Timed, "Timed Worm", 0);
-  AddCheckBox(group, "Animations", &Settings::Animations, "Animations", 16);
-  AddCheckBox(group, "FlashInCorrect", &Settings::FlashInCorrect, "Flash Correct Equations", 32);
-  AddCheckBox(group, "Morphing", &Settings::Morphing, "Morphing Numbers", 48);
+  AddCheckBox(group, "Timed", &Settings::Timed, QT_TR_NOOP("Timed Worm"), 0);
+  AddCheckBox(group, "Animations", &Settings::Animations, QT_TR_NOOP("Animations"), 16);
+  AddCheckBox(group, "FlashInCorrect", &Settings::FlashInCorrect,
+              QT_TR_NOOP("Flash Correct Equations"), 32);
+  AddCheckBox(group, "Morphing", &Settings::Morphing, QT_TR_NOOP("Morphing Numbers"), 48);
 }
 
 void Tfo::BuildNumberOptions(QWidget* page) {
-  auto* group = new QGroupBox("Number Options:", page);
+  auto* group = new QGroupBox(tr("Number Options:"), page);
   group->setGeometry(kRightColumn, 137, kRightWidth, 79);
   // Which operations are allowed decides which answer ranges can be kept to.
   for (QCheckBox* operation :
-       {AddCheckBox(group, "Multiplication", &Settings::Multiplication, "Multiplication", 0),
-        AddCheckBox(group, "Division", &Settings::Division, "Division", 18)})
+       {AddCheckBox(group, "Multiplication", &Settings::Multiplication,
+                    QT_TR_NOOP("Multiplication"), 0),
+        AddCheckBox(group, "Division", &Settings::Division, QT_TR_NOOP("Division"), 18)})
     connect(operation, &QCheckBox::toggled, this, &Tfo::ShowRangeInUse);
-  Negatives = AddCheckBox(group, "Negatives", &Settings::Negatives, "Allow Negative Integers", 36);
+  Negatives = AddCheckBox(group, "Negatives", &Settings::Negatives,
+                          QT_TR_NOOP("Allow Negative Integers"), 36);
   // The board draws no number below 1, so there is nothing for this to switch on yet.
-  Negatives->setToolTip("Not available yet: the board shows positive numbers only.");
+  Negatives->setToolTip(tr("Not available yet: the board shows positive numbers only."));
 }
 
 void Tfo::BuildTunnelOptions(QWidget* page) {
-  auto* group = new QGroupBox("Tunnel Options:", page);
+  auto* group = new QGroupBox(tr("Tunnel Options:"), page);
   group->setGeometry(kRightColumn, 222, kRightWidth, 76);
   SubTunnels = new QComboBox(group);
   SubTunnels->setObjectName("SubTunnels");
   const int top = group->contentsRect().top();
   SubTunnels->setGeometry(80, top, group->width() - 87, 21);
-  SubTunnels->addItems({"None", "Minimal", "Some", "Many"});
+  SubTunnels->addItems({tr("None"), tr("Minimal"), tr("Some"), tr("Many")});
   // With nothing chosen the game lays no side tunnels, although the list reads "Some".
-  SubTunnels->setPlaceholderText("Some");
+  SubTunnels->setPlaceholderText(tr("Some"));
   connect(SubTunnels, &QComboBox::currentIndexChanged, this,
           [this](int index) { settings_.SubTunnels = index; });
-  AddLabel(group, "Sub-Tunnels:", QRect(7, top + 3, 72, kLabelHeight))->setBuddy(SubTunnels);
+  AddLabel(group, tr("Sub-Tunnels:"), QRect(7, top + 3, 72, kLabelHeight))->setBuddy(SubTunnels);
 
   // Kept with their defaults and out of sight: the game has them, the player does not.
-  Milestones = AddCheckBox(group, "Milestones", &Settings::Milestones, "Milestones Marked", 24);
-  MarkEntrance = AddCheckBox(group, "MarkEntrance", &Settings::MarkEntrance, "Entrance Marked", 40);
+  Milestones =
+      AddCheckBox(group, "Milestones", &Settings::Milestones, QT_TR_NOOP("Milestones Marked"), 24);
+  MarkEntrance = AddCheckBox(group, "MarkEntrance", &Settings::MarkEntrance,
+                             QT_TR_NOOP("Entrance Marked"), 40);
   Milestones->hide();
   MarkEntrance->hide();
 }
@@ -240,7 +280,7 @@ void Tfo::BuildAnswerRange(QWidget* page) {
   constexpr int kRight = kRightColumn + kRightWidth + 7;
   minAnswer = new QSpinBox(page);
   minAnswer->setObjectName("minAnswer");
-  minAnswer->setAccessibleName("Lowest answer");
+  minAnswer->setAccessibleName(tr("Lowest answer"));
   minAnswer->setRange(1, 20);
   connect(minAnswer, &QSpinBox::valueChanged, this, [this](int value) {
     settings_.minAnswer = value;
@@ -249,7 +289,7 @@ void Tfo::BuildAnswerRange(QWidget* page) {
   // Any whole number is kept: the game itself decides what it can use.
   maxAnswer = new QSpinBox(page);
   maxAnswer->setObjectName("maxAnswer");
-  maxAnswer->setAccessibleName("Highest answer");
+  maxAnswer->setAccessibleName(tr("Highest answer"));
   maxAnswer->setRange(INT_MIN, INT_MAX);
   connect(maxAnswer, &QSpinBox::valueChanged, this, [this](int value) {
     settings_.maxAnswer = value;
@@ -262,9 +302,9 @@ void Tfo::BuildAnswerRange(QWidget* page) {
 
   // Right-aligned against its spin box, so a wider substitute font grows it to the left.
   const int labelLeft = kLeftColumn + kButtonWidth + 2;
-  QLabel* range = AddLabel(
-      page,
-      "Answer Range:", QRect(labelLeft, kRowY + 3, minAnswer->x() - 2 - labelLeft, kLabelHeight));
+  QLabel* range =
+      AddLabel(page, tr("Answer Range:"),
+               QRect(labelLeft, kRowY + 3, minAnswer->x() - 2 - labelLeft, kLabelHeight));
   range->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   range->setBuddy(minAnswer);
 
@@ -287,20 +327,35 @@ void Tfo::ShowRangeInUse() {
   }
   if (rangeInUse_->text() != reason) rangeInUse_->setText(reason);
   rangeInUse_->setVisible(!reason.isEmpty());
+  // The tab widget lays out its page only once shown: room is made from then on.
+  if (isVisible() && MakeRoomForTexts()) {
+    MakeRoom(this);
+    PlaceButtons();
+  }
 }
 
 void Tfo::BuildButtons(QWidget* tabs) {
-  const int y = tabs->geometry().bottom() + 7;
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("bOK");
-  ok->setGeometry(kWidth - 4 - kButtonWidth, y, kButtonWidth, kButtonHeight);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  bOK = new QPushButton(tr("OK"), this);
+  bOK->setObjectName("bOK");
+  bOK->setDefault(true);
+  connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
 
-  bNewWords = new QPushButton("New Game", this);
+  bNewWords = new QPushButton(tr("New Game"), this);
   bNewWords->setObjectName("bNewWords");
-  bNewWords->setGeometry(ok->x() - 8 - kButtonWidth, y, kButtonWidth, kButtonHeight);
   connect(bNewWords, &QPushButton::clicked, this, [this] { done(kNewGameResult); });
+  for (QPushButton* button : {bOK, bNewWords})
+    button->resize(kButtonWidth, kButtonHeight);
+  tabs_ = tabs;
+  PlaceButtons();
+}
+
+// Under the tabs at the dialog's right edge, however wide their texts made them.
+void Tfo::PlaceButtons() {
+  const int y = tabs_->geometry().bottom() + 7;
+  const int okWidth = std::max(kButtonWidth, bOK->width());
+  bOK->setGeometry(width() - 4 - okWidth, y, okWidth, kButtonHeight);
+  const int newWidth = std::max(kButtonWidth, bNewWords->width());
+  bNewWords->setGeometry(bOK->x() - 8 - newWidth, y, newWidth, kButtonHeight);
 }
 
 void Tfo::SetUserLevelEnabled(bool enabled) {

@@ -72,6 +72,7 @@ class Tfo : public QDialog {
   // Under the answer range: why the next game uses another range, and which; hidden when none.
   void ShowRangeInUse();
   void BuildButtons(QWidget* tabs);
+  void PlaceButtons();
   QCheckBox* AddCheckBox(QGroupBox* group, const char* name, bool Settings::*setting,
                          const char* caption, int y);
   void ConnectTrackBar(QSlider* slider, int Settings::*setting);
@@ -92,7 +93,9 @@ class Tfo : public QDialog {
   QSpinBox* minAnswer = nullptr;
   QSpinBox* maxAnswer = nullptr;
   QLabel* rangeInUse_ = nullptr;
+  QPushButton* bOK = nullptr;
   QPushButton* bNewWords = nullptr;
+  QWidget* tabs_ = nullptr;
 
   // The controls that mirror one field of the record each, for ShowSettings.
   std::vector<std::pair<QSlider*, int Settings::*>> trackBars_;
