@@ -2,6 +2,7 @@
 // stays ended, each game is recorded once, and charges are fair.
 #include <climits>
 
+#include "core/equation.h"
 #include "game_fixture.h"
 
 namespace sb {
@@ -167,6 +168,32 @@ TEST_F(ReentryTest, BesideHomeTheCorrectTunnelIsWonAndNothingBeyondIt) {
       EXPECT_FALSE(game.controls().pPenalty) << c.what << " " << seed;  // never "Try again"
       EXPECT_FALSE(Tail() == home) << c.what << " " << seed;
       EXPECT_TRUE(At(home).marked) << c.what << " " << seed;
+    }
+  }
+}
+
+// Home is the answer of the last equation: a number beside home that does not make it with the
+// answer before never wins, and Go Home then asks to try again.
+TEST_F(ReentryTest, TheLastEquationMustMakeHomesNumber) {
+  for (const bool right : {true, false}) {
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+      NewGame(seed);
+      const size_t n = tunnel.size();
+      PickAll(TunnelSpan(2, n - 2));
+      const std::int64_t a = At(tunnel[n - 3]).number;
+      const std::int64_t home = At(tunnel[n - 1]).number;
+      Cell& last = At(tunnel[n - 2]);
+      while (!right && IsTrueEquation(a, last.number, home))
+        ++last.number;
+      Pick(tunnel[n - 2]);
+      EXPECT_EQ(Results(ui), right ? std::vector<std::string>{"W"} : std::vector<std::string>{})
+          << seed;
+      if (right) continue;
+      EXPECT_TRUE(game.controls().mGoHome) << seed;
+      game.mGoHomeClick();
+      EXPECT_EQ(ui.flashes.back(), "Tunnel complete") << seed;
+      EXPECT_TRUE(game.controls().pPenalty) << seed;  // "Try again"
+      EXPECT_TRUE(Results(ui).empty()) << seed;
     }
   }
 }

@@ -242,22 +242,29 @@ bool Game::TunnelComplete() const {
   const Board& board = s_.board;
   WalkedCells walked;
   Pos cell = board.Entrance();
-  std::optional<std::int64_t> a;
-  std::optional<std::int64_t> b;
+  // The numbers of the equation being read: a, then b; the next number is its answer.
+  std::int64_t a = 0;
+  std::int64_t b = 0;
+  int read = 0;
   for (int steps = 0; steps < board.boardWidth * board.boardHeight; ++steps) {
     const std::int64_t n = board.at(cell).EquationNumber();
-    if (!a) {
+    if (read == 0) {
       a = n;
-    } else if (!b) {
+      read = 1;
+    } else if (read == 1) {
       b = n;
+      read = 2;
     } else {
-      if (!IsTrueEquation(*a, *b, n)) return false;
+      if (!IsTrueEquation(a, b, n)) return false;
       a = n;
-      b.reset();
+      read = 1;
     }
     cell = board.NextMarkedNeighbour(cell, walked);
     if (cell.col < 0) return false;
-    if (board.at(cell).homeFlag) return true;
+    // Home is never picked, but it is the answer of the tunnel's last equation: the two numbers
+    // before it must make it, or any number beside home would win.
+    if (board.at(cell).homeFlag)
+      return read == 2 && IsTrueEquation(a, b, board.at(cell).EquationNumber());
   }
   return false;
 }
