@@ -385,7 +385,7 @@ para formar operaciones correctas, como 10-3=7</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Sumburrow %1&lt;/h2&gt;&lt;p&gt;An arithmetic tunnel puzzle for school children, grades 1 to 8.&lt;/p&gt;&lt;p&gt;Find the worm&apos;s hidden tunnel: its numbers read as a chain of equations.&lt;/p&gt;&lt;p&gt;Free software under the %2.&lt;/p&gt;&lt;p&gt;Game design, code, pictures, sounds and tips: the Sumburrow team.&lt;br&gt;Built with Qt %3.&lt;/p&gt;%4</source>
-        <translation>&lt;h2&gt;Sumburrow %1&lt;/h2&gt;&lt;p&gt;Un juego de cuentas y túneles para escolares, de 1.º de Primaria a 2.º de ESO.&lt;/p&gt;&lt;p&gt;Encuentra el túnel escondido del gusano: sus números forman una cadena de operaciones.&lt;/p&gt;&lt;p&gt;Software libre con la licencia %2.&lt;/p&gt;&lt;p&gt;Diseño del juego, código, dibujos, sonidos y consejos: el equipo de Sumburrow.&lt;br&gt;Hecho con Qt %3.&lt;/p&gt;%4</translation>
+        <translation>&lt;h2&gt;Sumburrow %1&lt;/h2&gt;&lt;p&gt;Un juego de cuentas y túneles para escolares, de 1.º&#xa0;de Primaria a 2.º&#xa0;de ESO.&lt;/p&gt;&lt;p&gt;Encuentra el túnel escondido del gusano: sus números forman una cadena de operaciones.&lt;/p&gt;&lt;p&gt;Software libre con la licencia %2.&lt;/p&gt;&lt;p&gt;Diseño del juego, código, dibujos, sonidos y consejos: el equipo de Sumburrow.&lt;br&gt;Hecho con Qt %3.&lt;/p&gt;%4</translation>
     </message>
 </context>
 <context>
