@@ -844,7 +844,7 @@ Der Programmordner ist %2</translation>
     </message>
     <message>
         <source>Display your stats by selecting any combination of filters.</source>
-        <translation>Wählen Sie die Filter in beliebiger Kombination, um die Statistik zu sehen.</translation>
+        <translation>Kombiniere die Filter, wie du willst, um die Statistik zu sehen.</translation>
     </message>
     <message>
         <source>Done</source>

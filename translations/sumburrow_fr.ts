@@ -678,19 +678,19 @@ pour former des calculs justes, comme 10-3=7</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation>Jeu</translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Aide</translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Score %1</source>
@@ -844,7 +844,7 @@ Le dossier du programme est %2</translation>
     </message>
     <message>
         <source>Display your stats by selecting any combination of filters.</source>
-        <translation>Combinez les filtres comme vous voulez pour afficher les statistiques.</translation>
+        <translation>Combine les filtres comme tu veux pour voir les statistiques.</translation>
     </message>
     <message>
         <source>Done</source>

@@ -6,6 +6,8 @@
 namespace sb {
 namespace {
 
+// Long messages are split over two source lines; every one is a single text.
+// NOLINTBEGIN(bugprone-suspicious-missing-comma)
 const char* const kMessages[] = {
     QT_TRANSLATE_NOOP("Game",
                       "Press [F1] for help or [F7] for options or [F2] to start a new game."),
@@ -32,6 +34,7 @@ const char* const kMessages[] = {
                       "Click Options > Banner to turn off this banner once you've learned these "
                       "rules."),
 };
+// NOLINTEND(bugprone-suspicious-missing-comma)
 constexpr int kMessageCount = sizeof kMessages / sizeof kMessages[0];
 constexpr int kExampleMessage = 5;
 

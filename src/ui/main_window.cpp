@@ -240,7 +240,7 @@ bool TfrmMain::AddGameCommand(QMenu* menu, const char* name) {
     const std::string_view key = KeyName(command.key);
     QAction* item =
         AddAction(menu, name, QCoreApplication::translate(kGameContext, command.caption.data()),
-                  QLatin1String(key.data(), key.size()));
+                  QLatin1String(key.data(), static_cast<qsizetype>(key.size())));
     item->setVisible(command.visible);
     if (command.checked != nullptr) item->setCheckable(true);
     const MenuItem which = command.item;

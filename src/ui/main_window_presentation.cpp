@@ -78,7 +78,8 @@ void TfrmMain::Mirror() {
   const Controls& c = game_->controls();
   SetEnabled(gameMenu_->menuAction(), c.mGame);
   for (const GameCommand& command : GameCommands()) {
-    QAction* item = action(QLatin1String(command.name.data(), command.name.size()));
+    QAction* item =
+        action(QLatin1String(command.name.data(), static_cast<qsizetype>(command.name.size())));
     if (command.enabled != nullptr) SetEnabled(item, c.*command.enabled);
     if (command.shownCaption != nullptr) {
       const QString caption = QString::fromStdString(c.*command.shownCaption);
