@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "window_fixture.h"
 
 namespace sb {

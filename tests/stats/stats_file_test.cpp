@@ -1,7 +1,7 @@
 // The statistics file: which lines count as which games, line ends and torn lines, and appending.
 #include <limits>
 
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "stats/stats_file.h"
 
 namespace sb::stats {

@@ -8,7 +8,7 @@
 
 #include "core/game.h"
 #include "headless.h"
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "settings/settings.h"
 #include "stats/stats_location.h"
 #include "stats/stats_window.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "stats/stats_window.h"
 
 namespace sb {

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "tips/tips_dialog.h"
 
 namespace sb {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
+#include "../scratch_folder.h"
 #include "tips/tips.h"
 
 namespace sb {

@@ -1,4 +1,4 @@
-// A fresh folder for one test's statistics files, removed afterwards.
+// A fresh folder for one test's files (statistics, tips ...), removed with them when the test ends.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,17 +6,20 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace sb::test {
 
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("sumburrow-stats-" + std::to_string(::getpid()) + "-" + info->name());
+  // Each case runs as a process of its own beside the others: the folder names the process.
+  ScratchFolder()
+      : path_(std::filesystem::path(::testing::TempDir()) /
+              ("sumburrow-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
