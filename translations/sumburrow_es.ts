@@ -756,15 +756,15 @@ La carpeta del programa es %2</translation>
     <name>sb::TfrmStats</name>
     <message>
         <source>Level=%1 wins = %2 losses = %3</source>
-        <translation>Curso=%1 ganadas = %2 perdidas = %3</translation>
+        <translation>Curso %1: %2 completadas, %3 sin completar</translation>
     </message>
     <message>
         <source>Letters=%1 wins = %2 losses = %3</source>
-        <translation>Letras=%1 ganadas = %2 perdidas = %3</translation>
+        <translation>Letras %1: %2 completadas, %3 sin completar</translation>
     </message>
     <message>
         <source>Score=%1 wins = %2 losses = %3</source>
-        <translation>Puntuación=%1 ganadas = %2 perdidas = %3</translation>
+        <translation>Puntuación %1: %2 completadas, %3 sin completar</translation>
     </message>
     <message>
         <source>Statistics</source>

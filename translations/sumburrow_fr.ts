@@ -756,15 +756,15 @@ Le dossier du programme est %2</translation>
     <name>sb::TfrmStats</name>
     <message>
         <source>Level=%1 wins = %2 losses = %3</source>
-        <translation>Niveau=%1 gagnées = %2 perdues = %3</translation>
+        <translation>Niveau %1 : %2 terminées, %3 non terminées</translation>
     </message>
     <message>
         <source>Letters=%1 wins = %2 losses = %3</source>
-        <translation>Lettres=%1 gagnées = %2 perdues = %3</translation>
+        <translation>Lettres %1 : %2 terminées, %3 non terminées</translation>
     </message>
     <message>
         <source>Score=%1 wins = %2 losses = %3</source>
-        <translation>Score=%1 gagnées = %2 perdues = %3</translation>
+        <translation>Score %1 : %2 terminées, %3 non terminées</translation>
     </message>
     <message>
         <source>Statistics</source>
