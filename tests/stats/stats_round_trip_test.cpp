@@ -6,9 +6,9 @@
 #include <cctype>
 #include <sstream>
 
+#include "../scratch_folder.h"
 #include "core/game.h"
 #include "headless.h"
-#include "../scratch_folder.h"
 #include "settings/settings.h"
 #include "stats/stats_location.h"
 #include "stats/stats_window.h"
